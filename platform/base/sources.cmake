@@ -1,0 +1,5 @@
+target_sources(vandrel_platform PRIVATE
+    base/clock.cpp
+    base/exceptions.cpp
+    base/global_memory.cpp
+    base/object.cpp)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: in a normal
+# build with warnings as errors, and in an address + undefined-behaviour
+# sanitizer build.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+vandrel_install_packages
+
+run_suite() {
+    local dir="$1"
+    shift
+    vandrel_build "$dir" -DVANDREL_WERROR=ON "$@"
+    ctest --test-dir "$dir" --output-on-failure --timeout 600
+}
+
+run_suite "$VANDREL_ROOT/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The benchmarks are left out of the sanitizer build: their figures would mean
+# nothing there, and the tests already exercise the same code.
+run_suite "$VANDREL_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
+    -DVANDREL_BUILD_BENCH=OFF
