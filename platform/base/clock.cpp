@@ -18,7 +18,9 @@ DWORD MonotonicMilliseconds() {
 
 }  // namespace
 
-DWORD timeGetTime() { return g_fakeClockActive ? g_fakeNowMs : MonotonicMilliseconds(); }
+DWORD timeGetTime() {
+    return g_fakeClockActive ? g_fakeNowMs : MonotonicMilliseconds();
+}
 
 namespace vandrel::hooks {
 
@@ -27,10 +29,16 @@ void UseFakeClock(DWORD startMs) {
     g_fakeNowMs = startMs;
 }
 
-void AdvanceFakeClock(DWORD ms) { g_fakeNowMs += ms; }
+void AdvanceFakeClock(DWORD ms) {
+    g_fakeNowMs += ms;
+}
 
-void SetFakeClock(DWORD nowMs) { g_fakeNowMs = nowMs; }
+void SetFakeClock(DWORD nowMs) {
+    g_fakeNowMs = nowMs;
+}
 
-void UseSystemClock() { g_fakeClockActive = false; }
+void UseSystemClock() {
+    g_fakeClockActive = false;
+}
 
 }  // namespace vandrel::hooks

@@ -8,11 +8,17 @@ IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 
-std::string CException::Describe() const { return "unexpected error"; }
+std::string CException::Describe() const {
+    return "unexpected error";
+}
 
-std::string CMemoryException::Describe() const { return "out of memory"; }
+std::string CMemoryException::Describe() const {
+    return "out of memory";
+}
 
-std::string CResourceException::Describe() const { return "missing or malformed resource"; }
+std::string CResourceException::Describe() const {
+    return "missing or malformed resource";
+}
 
 CFileException::CFileException(int cause, LONG osError, std::string fileName)
     : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
@@ -29,9 +35,13 @@ std::string CFileException::Describe() const {
     return text;
 }
 
-void AfxThrowMemoryException() { throw CMemoryException(); }
+void AfxThrowMemoryException() {
+    throw CMemoryException();
+}
 
-void AfxThrowResourceException() { throw CResourceException(); }
+void AfxThrowResourceException() {
+    throw CResourceException();
+}
 
 void AfxThrowFileException(int cause, LONG osError, const char* fileName) {
     throw CFileException(cause, osError, fileName != nullptr ? fileName : "");

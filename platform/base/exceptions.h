@@ -63,4 +63,5 @@ public:
 
 [[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowResourceException();
-[[noreturn]] void AfxThrowFileException(int cause, LONG osError = -1, const char* fileName = nullptr);
+[[noreturn]] void AfxThrowFileException(int cause, LONG osError = -1,
+                                        const char* fileName = nullptr);

@@ -30,9 +30,7 @@ public:
     constexpr CSize(int width, int height) : SIZE{width, height} {}
     constexpr CSize(SIZE size) : SIZE(size) {}
 
-    constexpr bool operator==(const CSize& other) const {
-        return cx == other.cx && cy == other.cy;
-    }
+    constexpr bool operator==(const CSize& other) const { return cx == other.cx && cy == other.cy; }
     constexpr CSize operator+(CSize other) const { return {cx + other.cx, cy + other.cy}; }
     constexpr CSize operator-(CSize other) const { return {cx - other.cx, cy - other.cy}; }
 };
@@ -71,9 +69,7 @@ public:
     constexpr CPoint CenterPoint() const { return {(left + right) / 2, (top + bottom) / 2}; }
 
     constexpr bool IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
-    constexpr bool IsRectNull() const {
-        return left == 0 && top == 0 && right == 0 && bottom == 0;
-    }
+    constexpr bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     constexpr bool PtInRect(CPoint p) const {
         return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
     }

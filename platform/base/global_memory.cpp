@@ -107,10 +107,16 @@ std::size_t GlobalSize(HGLOBAL handle) {
 
 namespace vandrel::hooks {
 
-void FailGlobalAllocAfter(int successes) { g_allocationsBeforeFailure = successes; }
+void FailGlobalAllocAfter(int successes) {
+    g_allocationsBeforeFailure = successes;
+}
 
-void ClearAllocationFailure() { g_allocationsBeforeFailure = -1; }
+void ClearAllocationFailure() {
+    g_allocationsBeforeFailure = -1;
+}
 
-std::size_t LiveGlobalBlocks() { return Blocks().size(); }
+std::size_t LiveGlobalBlocks() {
+    return Blocks().size();
+}
 
 }  // namespace vandrel::hooks

@@ -1,5 +1,6 @@
 target_sources(vandrel_platform PRIVATE
     base/clock.cpp
+    base/cstring.cpp
     base/exceptions.cpp
     base/global_memory.cpp
     base/object.cpp)

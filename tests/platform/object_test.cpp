@@ -1,5 +1,5 @@
-#include "platform/base/exceptions.h"
 #include "platform/base/object.h"
+#include "platform/base/exceptions.h"
 
 #include <gtest/gtest.h>
 
