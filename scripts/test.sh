@@ -7,6 +7,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 vandrel_install_packages
 
+# Formatting is part of the build: one style, checked on every run.
+git -C "$VANDREL_ROOT" ls-files -z '*.cpp' '*.h' |
+    (cd "$VANDREL_ROOT" && xargs -0 clang-format --dry-run --Werror)
+
 run_suite() {
     local dir="$1"
     shift

@@ -3,4 +3,5 @@ target_sources(vandrel_platform PRIVATE
     base/cstring.cpp
     base/exceptions.cpp
     base/global_memory.cpp
+    base/instance.cpp
     base/object.cpp)
