@@ -1,0 +1,2 @@
+target_sources(vandrel_platform PRIVATE
+    kernel/resources.cpp)
