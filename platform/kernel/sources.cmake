@@ -1,4 +1,5 @@
 target_sources(vandrel_platform PRIVATE
     kernel/ini_document.cpp
+    kernel/library.cpp
     kernel/profile.cpp
     kernel/resources.cpp)
