@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/gdi/color.h"
 #include "platform/gdi/dib_access.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/hooks.h"
@@ -28,14 +29,24 @@ bool Inside(const Rect& r, int width, int height) {
 
 // On the palette display a WinG bitmap carries an identity palette, so its
 // pixel values are system palette slots already and pass unchanged; on a
-// true-colour display each value takes the colour of the bitmap's table.
+// true-colour display each value takes the colour of the bitmap's table,
+// written out here rather than asked of the GDI layer entry by entry, since
+// the lookup is rebuilt for every frame.
 bool BuildLookup(HDC dst, const PixelBuffer& target, const DibDescription& source,
                  PixelLookup& lookup) {
-    if (target.format == PixelFormat::SystemIndex8) {
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            lookup[i] = i;
-        }
-        return true;
+    switch (target.format) {
+        case PixelFormat::SystemIndex8:
+            for (std::uint32_t i = 0; i < 256; ++i) {
+                lookup[i] = i;
+            }
+            return true;
+        case PixelFormat::Xrgb32:
+            for (std::size_t i = 0; i < 256; ++i) {
+                lookup[i] = Xrgb(RgbOf(source.colors[i]));
+            }
+            return true;
+        case PixelFormat::TableIndex8:
+            break;
     }
     BITMAPINFO info;
     info.bmiHeader = *source.header;
@@ -47,13 +58,15 @@ RECT DoubleExactly(const PixelBuffer& source, const Rect& from, const PixelBuffe
                    const Rect& to, const PixelLookup& lookup) {
     static const vandrel::wing::DoubleRowKernel kernel =
         vandrel::wing::DoubleRowKernelOf(vandrel::wing::FastestBlitPath());
+    vandrel::wing::DoublingTable table;
+    vandrel::wing::PrepareDoublingTable(lookup, table);
     const int count = static_cast<int>(from.cx);
     for (std::int64_t r = 0; r < from.cy; ++r) {
         const BYTE* in = source.Row(static_cast<int>(from.y + r)) + from.x;
         const int y = static_cast<int>(to.y + 2 * r);
         auto* upper = reinterpret_cast<std::uint32_t*>(target.Row(y)) + to.x;
         auto* lower = reinterpret_cast<std::uint32_t*>(target.Row(y + 1)) + to.x;
-        kernel(in, count, lookup, upper, lower);
+        kernel(in, count, table, upper, lower);
     }
     return RECT{static_cast<LONG>(to.x), static_cast<LONG>(to.y), static_cast<LONG>(to.x + to.cx),
                 static_cast<LONG>(to.y + to.cy)};

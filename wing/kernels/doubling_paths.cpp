@@ -11,11 +11,12 @@ bool IsBlitPathSupported(BlitPath path) {
         // wide registers, not only the CPU's feature bits.
         case BlitPath::kAvx2:
             return __builtin_cpu_supports("avx2");
-        case BlitPath::kAvx512:
-            return __builtin_cpu_supports("avx512f");
+        case BlitPath::kAvx512Vbmi:
+            return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                   __builtin_cpu_supports("avx512vbmi");
 #else
         case BlitPath::kAvx2:
-        case BlitPath::kAvx512:
+        case BlitPath::kAvx512Vbmi:
             return false;
 #endif
     }
@@ -38,8 +39,8 @@ std::string_view BlitPathName(BlitPath path) {
             return "scalar";
         case BlitPath::kAvx2:
             return "avx2";
-        case BlitPath::kAvx512:
-            return "avx512";
+        case BlitPath::kAvx512Vbmi:
+            return "avx512vbmi";
     }
     return "unknown";
 }
@@ -52,8 +53,8 @@ DoubleRowKernel DoubleRowKernelOf(BlitPath path) {
 #if VANDREL_WING_X86_PATHS
         case BlitPath::kAvx2:
             return detail::DoubleRowAvx2;
-        case BlitPath::kAvx512:
-            return detail::DoubleRowAvx512;
+        case BlitPath::kAvx512Vbmi:
+            return detail::DoubleRowAvx512Vbmi;
 #endif
         default:
             return detail::DoubleRowScalar;
