@@ -12,6 +12,8 @@ namespace {
 
 using namespace vandrel::pictures;
 
+constexpr std::size_t kPcxPaletteMarkerBytes = 1;
+
 std::size_t ImageBytes(int width, int height) {
     return static_cast<std::size_t>(StrideFor(width)) * static_cast<std::size_t>(height);
 }
@@ -82,7 +84,7 @@ std::optional<PictureSource> ReadPcxPicture(const CString& path) {
     // Offsets here are signed 32-bit, as the file class takes them.
     const std::size_t length = file.GetLength();
     BYTE header[kPcxHeaderBytes];
-    if (length < kPcxHeaderBytes + kPcxPaletteBytes ||
+    if (length < kPcxHeaderBytes + kPcxPaletteMarkerBytes + kPcxPaletteBytes ||
         length > static_cast<std::size_t>(std::numeric_limits<LONG>::max()) ||
         !ReadExactly(file, header, sizeof header)) {
         return std::nullopt;
@@ -107,7 +109,10 @@ std::optional<PictureSource> ReadPcxPicture(const CString& path) {
     // never be used and is not read.
     const std::size_t mostUseful = 2 * static_cast<std::size_t>(layout->bytesPerLine) *
                                    static_cast<std::size_t>(layout->height);
-    std::vector<BYTE> encoded(std::min(length - kPcxHeaderBytes - kPcxPaletteBytes, mostUseful));
+    // The byte before the colours marks them and is no pixel data: read as
+    // data, it would stand in for the missing last byte of a cut-off picture.
+    std::vector<BYTE> encoded(
+        std::min(length - kPcxHeaderBytes - kPcxPaletteMarkerBytes - kPcxPaletteBytes, mostUseful));
     file.Seek(static_cast<LONG>(kPcxHeaderBytes), CFile::begin);
     if (!ReadExactly(file, encoded.data(), encoded.size())) {
         return std::nullopt;
