@@ -4,11 +4,12 @@
 // destination once with memset, the floor no presentation can beat.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "platform/gdi/gdi.h"
-#include "tests/gdi/test_surface.h"
+#include "platform/gdi/window_surface.h"
 #include "tests/wing/wing_test_support.h"
 #include "wing/kernels/doubling_kernels.h"
 
@@ -21,25 +22,59 @@ constexpr int kSide = 256;
 constexpr int kDoubled = 2 * kSide;
 constexpr std::int64_t kDestinationBytes = std::int64_t{kDoubled} * kDoubled * 4;
 
-// A window image of the doubled size and a context drawing into it.
-class DoubledWindow {
+// A window image whose rows start on cache lines, as a window system's
+// images do when it allocates them for wide stores.
+class AlignedImage : public vandrel::gdi::PixelSurface {
 public:
-    DoubledWindow()
-        : m_image(kDoubled, kDoubled, PixelFormat::Xrgb32, 0),
-          m_window(m_windows.Add(m_image)),
-          m_dc(GetDC(m_window)) {}
-    ~DoubledWindow() { ReleaseDC(m_window, m_dc); }
+    AlignedImage(int width, int height)
+        : m_width(width),
+          m_height(height),
+          m_pixels(static_cast<std::uint32_t*>(
+              std::aligned_alloc(64, static_cast<std::size_t>(width) * height * 4))) {}
+    ~AlignedImage() override { std::free(m_pixels); }
+    AlignedImage(const AlignedImage&) = delete;
+    AlignedImage& operator=(const AlignedImage&) = delete;
+
+    vandrel::gdi::PixelBuffer Pixels() override {
+        return {reinterpret_cast<BYTE*>(m_pixels),
+                m_width,
+                m_height,
+                static_cast<std::ptrdiff_t>(m_width) * 4,
+                PixelFormat::Xrgb32,
+                nullptr};
+    }
+    void PixelsChanged(const RECT& /*area*/) override {}
+
+private:
+    int m_width;
+    int m_height;
+    std::uint32_t* m_pixels;
+};
+
+// A window image of the doubled size and a context drawing into it.
+class DoubledWindow : public vandrel::gdi::WindowSurfaceProvider {
+public:
+    DoubledWindow() : m_image(kDoubled, kDoubled) {
+        vandrel::gdi::SetWindowSurfaceProvider(this);
+        m_dc = GetDC(kWindow);
+    }
+    ~DoubledWindow() override {
+        ReleaseDC(kWindow, m_dc);
+        vandrel::gdi::SetWindowSurfaceProvider(nullptr);
+    }
     DoubledWindow(const DoubledWindow&) = delete;
     DoubledWindow& operator=(const DoubledWindow&) = delete;
 
+    vandrel::gdi::PixelSurface* ClientSurface(HWND window) override {
+        return window == kWindow ? &m_image : nullptr;
+    }
     HDC dc() const { return m_dc; }
     BYTE* pixels() { return m_image.Pixels().topRow; }
 
 private:
-    TestSurface m_image;
-    TestWindows m_windows;
-    HWND m_window;
-    HDC m_dc;
+    inline static const HWND kWindow = reinterpret_cast<HWND>(std::uintptr_t{0x1000});
+    AlignedImage m_image;
+    HDC m_dc = nullptr;
 };
 
 void BM_WinGStretch512(benchmark::State& state) {
@@ -102,10 +137,11 @@ void BM_WinGDoubleRows(benchmark::State& state) {
     }
     vandrel::wing::DoublingTable table;
     vandrel::wing::PrepareDoublingTable(lookup, table);
-    std::vector<std::uint32_t> target(kDoubled * kDoubled);
+    AlignedImage image(kDoubled, kDoubled);
+    auto* target = reinterpret_cast<std::uint32_t*>(image.Pixels().topRow);
     for (auto _ : state) {
         for (int y = 0; y < kSide; ++y) {
-            std::uint32_t* upper = target.data() + 2 * y * kDoubled;
+            std::uint32_t* upper = target + 2 * y * kDoubled;
             kernel(source.data() + y * kSide, kSide, table, upper, upper + kDoubled);
         }
         benchmark::ClobberMemory();

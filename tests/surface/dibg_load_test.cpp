@@ -243,27 +243,33 @@ TEST_F(LoadTest, BmpFileLoadsInBothRowOrdersKeepingItsHeader) {
 // its rows and a sane positive size is refused, and nothing is touched.
 TEST_F(LoadTest, UnsoundBmpFilesAreRefusedWithNothingChanged) {
     StartGdi();
-    using Change = std::function<void(std::vector<BYTE>&)>;
+    // A change to the information header, or to the file's bytes.
+    using Change = std::function<void(std::vector<BYTE>&, BITMAPINFOHEADER&)>;
     const std::pair<const char*, Change> cases[] = {
-        {"not a bitmap", [](auto& f) { f[0] = 'X'; }},
-        {"24 bits", [](auto& f) { BmpHeader(f).biBitCount = 24; }},
-        {"compressed", [](auto& f) { BmpHeader(f).biCompression = 1; }},
-        {"16 colours", [](auto& f) { BmpHeader(f).biClrUsed = 16; }},
-        {"two planes", [](auto& f) { BmpHeader(f).biPlanes = 2; }},
-        {"longer header", [](auto& f) { BmpHeader(f).biSize = 108; }},
-        {"zero width", [](auto& f) { BmpHeader(f).biWidth = 0; }},
-        {"zero height", [](auto& f) { BmpHeader(f).biHeight = 0; }},
-        {"top-down", [](auto& f) { BmpHeader(f).biHeight = -4; }},
-        {"too wide", [](auto& f) { BmpHeader(f).biWidth = 16385; }},
-        {"huge", [](auto& f) { BmpHeader(f).biWidth = BmpHeader(f).biHeight = 0x7FFFFFFF; }},
-        {"rows missing", [](auto& f) { f.pop_back(); }},
-        {"colours cut", [](auto& f) { f.resize(54 + 1000); }},
-        {"header cut", [](auto& f) { f.resize(30); }},
-        {"empty", [](auto& f) { f.clear(); }},
+        {"not a bitmap", [](auto& f, auto&) { f[0] = 'X'; }},
+        {"24 bits", [](auto&, auto& h) { h.biBitCount = 24; }},
+        {"compressed", [](auto&, auto& h) { h.biCompression = 1; }},
+        {"16 colours", [](auto&, auto& h) { h.biClrUsed = 16; }},
+        {"two planes", [](auto&, auto& h) { h.biPlanes = 2; }},
+        {"longer header", [](auto&, auto& h) { h.biSize = 108; }},
+        {"zero width", [](auto&, auto& h) { h.biWidth = 0; }},
+        {"zero height", [](auto&, auto& h) { h.biHeight = 0; }},
+        {"top-down", [](auto&, auto& h) { h.biHeight = -4; }},
+        {"too wide", [](auto&, auto& h) { h.biWidth = 16385; }},
+        {"huge", [](auto&, auto& h) { h.biWidth = h.biHeight = 0x7FFFFFFF; }},
+        {"rows missing", [](auto& f, auto&) { f.pop_back(); }},
+        {"colours cut", [](auto& f, auto&) { f.resize(54 + 1000); }},
+        {"header cut", [](auto& f, auto&) { f.resize(30); }},
+        {"empty", [](auto& f, auto&) { f.clear(); }},
     };
     for (const auto& [what, change] : cases) {
         std::vector<BYTE> file = BmpFile(8, 4);
-        change(file);
+        BITMAPINFOHEADER header;
+        std::memcpy(&header, file.data() + 14, sizeof header);
+        change(file, header);
+        if (file.size() >= 14 + sizeof header) {
+            std::memcpy(file.data() + 14, &header, sizeof header);
+        }
         const CString path = WriteFile("bad.bmp", file);
         CPalId pal;
         ProbedDib dib;

@@ -71,10 +71,6 @@ inline std::vector<BYTE> BmpFile(int width, int height) {
     return ToBytes(bytes);
 }
 
-inline BITMAPINFOHEADER& BmpHeader(std::vector<BYTE>& file) {
-    return *reinterpret_cast<BITMAPINFOHEADER*>(file.data() + 14);
-}
-
 // An 8-bit run-length PCX file with the given corners, line length and
 // encoded rows; colours FileColour as red, green, blue triples.
 inline std::vector<BYTE> PcxFile(int xMin, int yMin, int xMax, int yMax, int bytesPerLine,
