@@ -10,6 +10,9 @@ using HMENU = HMENU__*;
 struct HACCEL__;
 using HACCEL = HACCEL__*;
 
+using LPRECT = RECT*;
+using LPCRECT = const RECT*;
+
 struct MSG {
     HWND hwnd;
     UINT message;
