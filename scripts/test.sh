@@ -23,3 +23,11 @@ run_suite "$VANDREL_ROOT/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # nothing there, and the tests already exercise the same code.
 run_suite "$VANDREL_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
     -DVANDREL_BUILD_BENCH=OFF
+
+# Each picture reader is fuzzed for a bounded time on every run.
+if command -v clang++ >/dev/null; then
+    cmake -S "$VANDREL_ROOT/tests/fuzz" -B "$VANDREL_ROOT/build-fuzz" -G Ninja \
+        -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$VANDREL_ROOT/build-fuzz" --parallel "$(nproc)"
+    "$VANDREL_ROOT/build-fuzz/run_fuzzers.sh" "${VANDREL_FUZZ_SECONDS:-20}"
+fi

@@ -32,6 +32,8 @@ public:
     virtual void Destroy();
     virtual void SetResourceHandle(HINSTANCE hResource);
     virtual void FlipVertical();
+    virtual void Fill(const RGBQUAD* colour);
+    virtual void FillIndex(BYTE index);
     virtual CRect GetRect() const;
     virtual CSize GetSize() const;
     virtual int GetWidth() const;
@@ -54,6 +56,16 @@ public:
     virtual BYTE* GetLinePointer(int y) const;
     virtual void SetPixel(int x, int y, BYTE index);
     virtual void SetPixel(const CPoint& point, BYTE index);
+    virtual BYTE GetColorIndex(const RGBQUAD* colour);
+    virtual BYTE GetNearestColorIndex(const RGBQUAD* colour);
+    virtual void CopyRect(const CDibG* source, const CPoint& sourceOrigin,
+                          const CPoint& destinationOrigin, const CSize& size);
+    virtual void CopyRectTransparent(const CDibG* source, const CPoint& sourceOrigin,
+                                     const CPoint& destinationOrigin, const CSize& size);
+    virtual void CopyFromBuffer(const BYTE* source, const CSize& size,
+                                const CPoint& destinationOrigin);
+    virtual void CopyFromBufferTransparent(const BYTE* source, const CSize& size,
+                                           const CPoint& destinationOrigin);
     virtual BOOL IsCreated() const;
     virtual HINSTANCE GetResourceHandle() const;
     virtual int SetWidth(int width);

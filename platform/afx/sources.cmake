@@ -3,9 +3,12 @@ target_sources(vandrel_platform PRIVATE
     afx/cmd_target.cpp
     afx/cmd_ui.cpp
     afx/control_bar.cpp
+    afx/dc.cpp
     afx/doc_template.cpp
     afx/document.cpp
+    afx/file.cpp
     afx/frame_wnd.cpp
+    afx/gdi_object.cpp
     afx/status_bar.cpp
     afx/toolbar.cpp
     afx/view.cpp

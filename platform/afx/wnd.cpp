@@ -1,5 +1,6 @@
 #include "platform/afx/wnd.h"
 
+#include <memory>
 #include <unordered_map>
 
 #include "platform/afx/afx_message_box.h"
@@ -25,12 +26,26 @@ CWnd* vandrel::afx::WindowFromHandle(HWND window) {
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
-    const auto it = Permanent().find(hWnd);
-    return it != Permanent().end() ? it->second : nullptr;
+    if (hWnd == nullptr) {
+        return nullptr;
+    }
+    if (const auto it = Permanent().find(hWnd); it != Permanent().end()) {
+        return it->second;
+    }
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> foreign;
+    std::unique_ptr<CWnd>& wrapper = foreign[hWnd];
+    if (!wrapper) {
+        wrapper = std::make_unique<CWnd>();
+        wrapper->m_hWnd = hWnd;
+    }
+    return wrapper.get();
 }
 
 CWnd::~CWnd() {
-    if (m_hWnd != nullptr) {
+    // Only the object that owns a window takes it down; wrappers of other
+    // handles leave them alone.
+    const auto it = Permanent().find(m_hWnd);
+    if (it != Permanent().end() && it->second == this) {
         ::DestroyWindow(m_hWnd);
     }
 }

@@ -18,7 +18,9 @@ public:
     HWND m_hWnd = nullptr;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    // The framework object of one of the program's windows, or null.
+    // The framework object of one of the program's windows; for any other
+    // handle (the desktop, a window of the graphics layer's tests) a wrapper
+    // kept for the life of the process. Null for a null handle.
     static CWnd* FromHandle(HWND hWnd);
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);

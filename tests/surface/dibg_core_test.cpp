@@ -5,28 +5,12 @@
 
 #include "platform/base/global_memory.h"
 #include "surface/dibg.h"
+#include "tests/surface/sized_dib.h"
 
 namespace {
 
-// Sizes and allocates a surface the way creation does, without a palette:
-// the palette steps are not what these tests are about.
-class SizedDib : public CDibG {
-public:
-    void Allocate(int width, int height) {
-        SetWidth(width);
-        SetHeight(height);
-        AllocateBits();
-        BuildRowTable();
-        m_bCreated = TRUE;
-    }
-    int HeaderHeight() const { return m_bmi.bmiHeader.biHeight; }
-};
-
-class OrientationGuard {
-public:
-    explicit OrientationGuard(int orientation) { CDibG::s_nOrientation = orientation; }
-    ~OrientationGuard() { CDibG::s_nOrientation = CDibG::kBottomUp; }
-};
+using vandrel::testing::OrientationGuard;
+using vandrel::testing::SizedDib;
 
 TEST(DibCoreTest, StrideRoundsWidthUpToWholeWords) {
     struct Case {

@@ -1,0 +1,100 @@
+// The nearest-neighbour copy behind StretchDIBits and the WinG-compatible
+// component's blits. Each axis is mapped once per call, so the inner loop is
+// a column-table read and a colour-table read per pixel.
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "platform/gdi/dib_access.h"
+
+namespace vandrel::gdi {
+namespace {
+
+// Target cells targetFirst, targetFirst + 1, ... take source cells source[0],
+// source[1], ...; only cells inside both images are listed.
+struct AxisMap {
+    int targetFirst = 0;
+    std::vector<int> source;
+};
+
+AxisMap MapAxis(Span source, Span target, int sourceLimit, int targetLimit) {
+    AxisMap map;
+    const std::int64_t sourceCount = std::llabs(source.extent);
+    const std::int64_t targetCount = std::llabs(target.extent);
+    if (sourceCount == 0 || targetCount == 0) {
+        return map;
+    }
+    const std::int64_t sourceLow = source.extent > 0 ? source.start : source.start + source.extent;
+    const std::int64_t targetLow = target.extent > 0 ? target.start : target.start + target.extent;
+    const std::int64_t first = std::max<std::int64_t>(0, -targetLow);
+    const std::int64_t end = std::min<std::int64_t>(targetCount, targetLimit - targetLow);
+    for (std::int64_t k = first; k < end; ++k) {
+        // k counts target cells left to right; the copy pairs the n-th cell
+        // of each span in its own order, which runs backwards for a negative
+        // extent.
+        const std::int64_t targetOrder = target.extent < 0 ? targetCount - 1 - k : k;
+        const std::int64_t sourceOrder = targetOrder * sourceCount / targetCount;
+        const std::int64_t cell =
+            source.extent < 0 ? sourceLow + sourceCount - 1 - sourceOrder : sourceLow + sourceOrder;
+        if (cell < 0 || cell >= sourceLimit) {
+            // Cells move monotonically, so once inside, leaving means done.
+            if (!map.source.empty()) {
+                break;
+            }
+            continue;
+        }
+        if (map.source.empty()) {
+            map.targetFirst = static_cast<int>(targetLow + k);
+        }
+        map.source.push_back(static_cast<int>(cell));
+    }
+    return map;
+}
+
+}  // namespace
+
+RECT StretchIndexed(const IndexedImage& source, Span sourceX, Span sourceY,
+                    const PixelBuffer& target, Span targetX, Span targetY,
+                    const PixelLookup& lookup) {
+    RECT changed{0, 0, 0, 0};
+    if (source.topRow == nullptr || target.IsEmpty()) {
+        return changed;
+    }
+    const AxisMap columns = MapAxis(sourceX, targetX, source.width, target.width);
+    const AxisMap rows = MapAxis(sourceY, targetY, source.height, target.height);
+    if (columns.source.empty() || rows.source.empty()) {
+        return changed;
+    }
+    const std::size_t width = columns.source.size();
+    const int* column = columns.source.data();
+    const bool wide = target.format == PixelFormat::Xrgb32;
+    const std::size_t pixelBytes = wide ? 4 : 1;
+    const std::size_t firstByte = static_cast<std::size_t>(columns.targetFirst) * pixelBytes;
+    for (std::size_t r = 0; r < rows.source.size(); ++r) {
+        const int y = rows.targetFirst + static_cast<int>(r);
+        BYTE* out = target.Row(y) + firstByte;
+        if (r > 0 && rows.source[r] == rows.source[r - 1]) {
+            // Enlarged rows repeat the row above; copying it is cheaper.
+            std::memcpy(out, target.Row(y - 1) + firstByte, width * pixelBytes);
+            continue;
+        }
+        const BYTE* in = source.topRow + rows.source[r] * source.stride;
+        if (wide) {
+            auto* pixel = reinterpret_cast<std::uint32_t*>(out);
+            for (std::size_t i = 0; i < width; ++i) {
+                pixel[i] = lookup[in[column[i]]];
+            }
+        } else {
+            for (std::size_t i = 0; i < width; ++i) {
+                out[i] = static_cast<BYTE>(lookup[in[column[i]]]);
+            }
+        }
+    }
+    changed.left = columns.targetFirst;
+    changed.top = rows.targetFirst;
+    changed.right = columns.targetFirst + static_cast<int>(width);
+    changed.bottom = rows.targetFirst + static_cast<int>(rows.source.size());
+    return changed;
+}
+
+}  // namespace vandrel::gdi

@@ -1,0 +1,4 @@
+// A tiny library for the run-time loading tests.
+extern "C" __attribute__((visibility("default"))) int TestComponentAnswer() {
+    return 42;
+}
