@@ -8,6 +8,7 @@
 // a handler of another signature does not compile.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <type_traits>
 
@@ -15,6 +16,7 @@
 
 class CCmdTarget;
 class CCmdUI;
+class CDC;
 class CWnd;
 
 namespace vandrel::afx {
@@ -35,8 +37,10 @@ struct MessageMap {
     std::span<const MessageMapEntry> entries;
 };
 
-// The wrapper object of a window handle of ours, or null.
+// The wrapper object of a window handle.
 CWnd* WindowFromHandle(HWND window);
+// Runs `handler` with a CDC lent the context `hDC` for the call.
+BOOL CallWithDC(HDC hDC, const std::function<BOOL(CDC*)>& handler);
 
 template <typename Member>
 struct MemberClass;
@@ -85,6 +89,16 @@ template <>
 struct Cracker<WM_CLOSE> : PlainCracker {};
 template <>
 struct Cracker<WM_PAINT> : PlainCracker {};
+
+template <>
+struct Cracker<WM_ERASEBKGND> {
+    template <typename T>
+    using Signature = BOOL (T::*)(CDC*);
+    template <typename T, typename F>
+    static LRESULT Call(T& t, F f, WPARAM w, LPARAM) {
+        return CallWithDC(reinterpret_cast<HDC>(w), [&t, f](CDC* dc) { return (t.*f)(dc); });
+    }
+};
 
 template <>
 struct Cracker<WM_SIZE> {

@@ -9,6 +9,7 @@ target_sources(vandrel_platform PRIVATE
     afx/file.cpp
     afx/frame_wnd.cpp
     afx/gdi_object.cpp
+    afx/paint_dc.cpp
     afx/status_bar.cpp
     afx/toolbar.cpp
     afx/view.cpp

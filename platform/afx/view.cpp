@@ -2,6 +2,7 @@
 
 #include "platform/afx/document.h"
 #include "platform/afx/frame_wnd.h"
+#include "platform/afx/paint_dc.h"
 
 using vandrel::afx::MessageMap;
 using vandrel::afx::MessageMapEntry;
@@ -12,6 +13,7 @@ IMPLEMENT_DYNAMIC(CView, CWnd)
 const MessageMap* CView::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {
         OnMessage<WM_CREATE, &CView::OnCreate>(),
+        OnMessage<WM_PAINT, &CView::OnPaint>(),
         OnMessage<WM_INITIALUPDATE, &CView::OnInitialUpdateMessage>(),
     };
     static const MessageMap map{CWnd::GetThisMessageMap(), entries};
@@ -34,6 +36,11 @@ int CView::OnCreate(LPCREATESTRUCT lpcs) {
         context->m_pCurrentDoc->AddView(this);
     }
     return 0;
+}
+
+void CView::OnPaint() {
+    CPaintDC dc(this);
+    OnDraw(&dc);
 }
 
 void CView::OnInitialUpdate() {

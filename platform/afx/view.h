@@ -4,6 +4,7 @@
 
 #include "platform/afx/wnd.h"
 
+class CDC;
 class CDocument;
 
 class CView : public CWnd {
@@ -22,8 +23,12 @@ public:
 protected:
     CView() = default;
 
+    // Draws the document's picture into a paint context.
+    virtual void OnDraw(CDC* pDC) = 0;
+
     // Joins the document named by the creation context.
     int OnCreate(LPCREATESTRUCT lpcs);
+    void OnPaint();
     virtual void OnInitialUpdate();
     LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
     void PostNcDestroy() override;

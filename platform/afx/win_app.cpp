@@ -7,10 +7,6 @@
 #include "platform/user/message_box_api.h"
 #include "platform/user/window_api.h"
 
-using vandrel::afx::MessageMap;
-using vandrel::afx::MessageMapEntry;
-using vandrel::afx::OnCommand;
-
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 namespace {
@@ -25,18 +21,6 @@ CWinApp* AfxGetApp() {
 
 CWnd* AfxGetMainWnd() {
     return g_app != nullptr ? g_app->m_pMainWnd : nullptr;
-}
-
-const MessageMap* CWinApp::GetThisMessageMap() {
-    static const MessageMapEntry entries[] = {
-        OnCommand<ID_FILE_NEW, &CWinApp::OnFileNew>(),
-    };
-    static const MessageMap map{CCmdTarget::GetThisMessageMap(), entries};
-    return &map;
-}
-
-const MessageMap* CWinApp::GetMessageMap() const {
-    return GetThisMessageMap();
 }
 
 CWinApp::CWinApp(LPCSTR lpszAppName) {

@@ -50,10 +50,8 @@ public:
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void CloseAllDocuments();
 
+    // The new-document command's handler, for programs to put in their map.
     void OnFileNew();
-
-    static const vandrel::afx::MessageMap* GetThisMessageMap();
-    const vandrel::afx::MessageMap* GetMessageMap() const override;
 
     LPCSTR m_pszAppName = nullptr;
     CWnd* m_pMainWnd = nullptr;

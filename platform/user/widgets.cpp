@@ -19,11 +19,11 @@ PaintedWidget::PaintedWidget(HWND window, QWidget* parent) : QWidget(parent), m_
 
 void PaintedWidget::paintEvent(QPaintEvent* event) {
     const WindowRecord* record = FindWindowRecord(m_window);
-    if (record == nullptr || record->backing.isNull()) {
+    if (record == nullptr || record->backing == nullptr) {
         return;
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), record->backing, event->rect());
+    painter.drawImage(event->rect(), record->backing->Image(), event->rect());
 }
 
 FrameWidget::FrameWidget(HWND window)

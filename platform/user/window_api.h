@@ -27,6 +27,11 @@ LONG GetWindowStyle(HWND window);
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL ValidateRect(HWND window, const RECT* rect);
 BOOL UpdateWindow(HWND window);
+// Starts painting the invalid area: erases it first (WM_ERASEBKGND) when an
+// erase is pending, validates it, and returns a context drawing into the
+// window's backing image. EndPaint releases the context.
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL SetMenu(HWND window, HMENU menu);
 HMENU GetMenu(HWND window);
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,12 +2,13 @@
 // behind a window handle. Internal to the layer.
 #pragma once
 
-#include <QImage>
+#include <memory>
 #include <QPointer>
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "platform/user/backing_surface.h"
 #include "platform/user/window_api.h"
 
 namespace vandrel::user {
@@ -30,7 +31,7 @@ struct WindowRecord {
     QPointer<QWidget> clientArea;
     // Painted windows keep their pixels here between paints, so exposure
     // never needs the program to repaint.
-    QImage backing;
+    std::unique_ptr<BackingSurface> backing;
     CRect invalid;  // empty when nothing needs painting
     bool erasePending = false;
     bool visible = false;

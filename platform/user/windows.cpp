@@ -86,11 +86,10 @@ void SyncBacking(WindowRecord& record) {
     if (!Paints(record) || record.clientArea == nullptr) {
         return;
     }
-    const QSize size = record.clientArea->size().expandedTo(QSize(1, 1));
-    if (record.backing.size() != size) {
-        record.backing = QImage(size, QImage::Format_RGB32);
-        record.backing.fill(Qt::white);
+    if (record.backing == nullptr) {
+        record.backing = std::make_unique<BackingSurface>(record.clientArea);
     }
+    record.backing->Sync();
 }
 
 HWND NextWindowToPaint() {
@@ -160,6 +159,9 @@ HWND CreateWindowObject(const CREATESTRUCT& cs, WindowKind kind, WindowProcedure
     }
     SyncBacking(record);
     const HWND handle = record.handle;
+    if (!child && cs.hMenu != nullptr) {
+        SetMenu(handle, cs.hMenu);
+    }
 
     CREATESTRUCT created = cs;
     if (CallProcedure(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&created)) == -1) {
@@ -463,9 +465,12 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM /*wParam*/, LPARAM /*lP
         case WM_CLOSE:
             DestroyWindow(window);
             return 0;
-        case WM_PAINT:
-            ValidateRect(window, nullptr);
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
             return 0;
+        }
         default:
             return 0;
     }
