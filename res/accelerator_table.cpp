@@ -22,8 +22,7 @@ const ACCEL kAccelerators[] = {
 };
 
 const vandrel::resources::Entry kEntries[] = {
-    {nullptr, 9 /* RT_ACCELERATOR */, nullptr, IDR_MAINFRAME, kAccelerators,
-     sizeof(kAccelerators)},
+    {nullptr, 9 /* RT_ACCELERATOR */, nullptr, IDR_MAINFRAME, kAccelerators, sizeof(kAccelerators)},
 };
 
 const bool kRegistered = [] {

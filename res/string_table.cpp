@@ -71,8 +71,8 @@ const StringEntry kStrings[] = {
 const bool kRegistered = [] {
     static std::vector<vandrel::resources::Entry> entries;
     for (const StringEntry& entry : kStrings) {
-        entries.push_back({nullptr, 6 /* RT_STRING */, nullptr, entry.id, entry.text,
-                           std::strlen(entry.text)});
+        entries.push_back(
+            {nullptr, 6 /* RT_STRING */, nullptr, entry.id, entry.text, std::strlen(entry.text)});
     }
     vandrel::resources::Register(AfxGetInstanceHandle(), entries.data(), entries.size());
     return true;

@@ -42,8 +42,7 @@ BOOL CVandrelApp::InitInstance() {
     SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
     LoadStdProfileSettings(4);
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVandrelDoc),
-                                          RUNTIME_CLASS(CMainFrame),
-                                          RUNTIME_CLASS(CVandrelView)));
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVandrelView)));
     m_nCmdShow = SW_SHOWMAXIMIZED;
     OnFileNew();
     // Without a main window the loop would run for ever with nothing to show

@@ -28,7 +28,7 @@ public:
     UINT m_nID = 0;
     UINT m_nIndex = 0;
     UINT m_nIndexMax = 0;
-    HMENU m_pMenu = nullptr;  // the popup, for menu items
+    HMENU m_pMenu = nullptr;   // the popup, for menu items
     CWnd* m_pOther = nullptr;  // the bar, for buttons and panes
     BOOL m_bEnableChanged = FALSE;
     BOOL m_bContinueRouting = FALSE;

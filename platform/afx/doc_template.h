@@ -33,8 +33,8 @@ public:
     virtual void CloseAllDocuments() = 0;
 
 protected:
-    CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
-                 const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                 const CRuntimeClass* pViewClass);
 
     CDocument* CreateNewDocument();
     CFrameWnd* CreateNewFrame(CDocument* pDoc);

@@ -48,10 +48,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     const HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(nIDResource));
     const HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(nIDResource));
     const RECT rectDefault{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
+    // The window owns the menu from here on, and takes it along if it fails.
     if (!CreateEx(0, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, 0, menu, pContext)) {
-        if (menu != nullptr) {
-            DestroyMenu(menu);
-        }
         return FALSE;  // this object is gone with its window
     }
     m_hAccelTable = accelerators;

@@ -160,9 +160,9 @@ struct Cracker<WM_MENUSELECT> {
 template <UINT Message, auto Handler>
 constexpr MessageMapEntry OnMessage() {
     using Class = typename MemberClass<decltype(Handler)>::type;
-    static_assert(std::is_same_v<decltype(Handler),
-                                 typename Cracker<Message>::template Signature<Class>>,
-                  "the handler's signature does not fit this message");
+    static_assert(
+        std::is_same_v<decltype(Handler), typename Cracker<Message>::template Signature<Class>>,
+        "the handler's signature does not fit this message");
     return {EntryKind::Message, Message, 0,
             [](CCmdTarget& target, WPARAM w, LPARAM l, void*) -> LRESULT {
                 return Cracker<Message>::Call(static_cast<Class&>(target), Handler, w, l);

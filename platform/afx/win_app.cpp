@@ -63,8 +63,8 @@ BOOL CWinApp::PumpMessage() {
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
     const HWND mainWindow = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
     for (HWND window = pMsg->hwnd; window != nullptr; window = GetParent(window)) {
-        if (CWnd* wrapper = CWnd::FromHandle(window); wrapper != nullptr &&
-                                                     wrapper->PreTranslateMessage(pMsg)) {
+        if (CWnd* wrapper = CWnd::FromHandle(window);
+            wrapper != nullptr && wrapper->PreTranslateMessage(pMsg)) {
             return TRUE;
         }
         if (window == mainWindow) {

@@ -8,6 +8,7 @@
 #include "platform/afx/frame_wnd.h"
 #include "platform/afx/win_app.h"
 #include "platform/base/instance.h"
+#include "platform/user/menu_api.h"
 #include "platform/user/message_api.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -75,12 +76,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszWindowName, DWORD dwStyle, const
         cs.cy = rect.bottom - rect.top;
     }
     cs.hwndParent = pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr;
-    cs.hMenu = (dwStyle & WS_CHILD) != 0
-                   ? reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID))
-                   : hMenu;
+    cs.hMenu = (dwStyle & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID))
+                                         : hMenu;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = lpParam;
     if (!PreCreateWindow(cs)) {
+        if ((dwStyle & WS_CHILD) == 0 && hMenu != nullptr) {
+            DestroyMenu(hMenu);
+        }
         PostNcDestroy();
         return FALSE;
     }
@@ -95,8 +98,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszWindowName, DWORD dwStyle, const
 
 BOOL CWnd::Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                   UINT nID, LPVOID lpParam) {
-    return CreateEx(0, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, nullptr,
-                    lpParam);
+    return CreateEx(0, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, nullptr, lpParam);
 }
 
 BOOL CWnd::DestroyWindow() {

@@ -28,8 +28,8 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, HMENU hMenu, LPVOID lpParam);
     // A child window with id `nID`.
-    BOOL Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                UINT nID, LPVOID lpParam = nullptr);
+    BOOL Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);

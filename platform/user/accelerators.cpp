@@ -24,8 +24,9 @@ HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR name) {
     }
     // Tables are compiled in and live as long as the program: one small
     // record per load is all a handle needs.
-    auto* table = new Table{static_cast<const ACCEL*>(LockResource(LoadResource(instance, resource))),
-                            SizeofResource(instance, resource) / sizeof(ACCEL)};
+    auto* table =
+        new Table{static_cast<const ACCEL*>(LockResource(LoadResource(instance, resource))),
+                  SizeofResource(instance, resource) / sizeof(ACCEL)};
     return reinterpret_cast<HACCEL>(table);
 }
 

@@ -125,7 +125,8 @@ public:
             if (panes[i].width < 0) {
                 addWidget(label, 1);
             } else {
-                label->setFixedWidth(panes[i].width + 2 * label->frameWidth() + 2 * label->margin());
+                label->setFixedWidth(panes[i].width + 2 * label->frameWidth() +
+                                     2 * label->margin());
                 addPermanentWidget(label);
             }
             m_labels.push_back(label);

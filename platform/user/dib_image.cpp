@@ -77,7 +77,8 @@ bool DecodePackedDib(const void* data, std::size_t size, Image32* image) {
     if (size >= sizeof(BITMAPINFOHEADER)) {
         std::memcpy(&layout.header, data, sizeof(BITMAPINFOHEADER));
     }
-    const int height = layout.header.biHeight < 0 ? -layout.header.biHeight : layout.header.biHeight;
+    const int height =
+        layout.header.biHeight < 0 ? -layout.header.biHeight : layout.header.biHeight;
     if (height == 0 || !Parse(data, size, height, &layout)) {
         return false;
     }

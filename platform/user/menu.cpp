@@ -194,7 +194,8 @@ UINT EnableMenuItem(HMENU menu, UINT item, UINT enable) {
         return static_cast<UINT>(-1);
     }
     const UINT previous = found->flags & (MF_GRAYED | MF_DISABLED);
-    found->flags = (found->flags & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
+    found->flags =
+        (found->flags & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
     vandrel::user::ApplyState(*found);
     return previous;
 }

@@ -96,11 +96,13 @@ BOOL PeekMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT re
     // A paint stays "queued" until the window validates its area, as on the
     // original system; taking it out does not remove it.
     if (const HWND paint = vandrel::user::NextWindowToPaint();
-        paint != nullptr && vandrel::user::Matches(MSG{paint, WM_PAINT, 0, 0, 0, {}}, window, filterMin, filterMax)) {
+        paint != nullptr &&
+        vandrel::user::Matches(MSG{paint, WM_PAINT, 0, 0, 0, {}}, window, filterMin, filterMax)) {
         *msg = vandrel::user::MakeMessage(paint, WM_PAINT, 0, 0);
         return TRUE;
     }
-    if (queue.quitPosted && window == nullptr) {
+    if (queue.quitPosted &&
+        vandrel::user::Matches(MSG{nullptr, WM_QUIT, 0, 0, 0, {}}, window, filterMin, filterMax)) {
         *msg = vandrel::user::MakeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(queue.quitCode), 0);
         if (remove) {
             queue.quitPosted = false;

@@ -2,9 +2,9 @@
 // behind a window handle. Internal to the layer.
 #pragma once
 
-#include <memory>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 

@@ -123,13 +123,14 @@ std::vector<HWND> ChildWindows(HWND parent) {
 }
 
 HWND CreateWindowObject(const CREATESTRUCT& cs, WindowKind kind, WindowProcedure procedure) {
-    std::string error;
-    if (!OpenDisplay(&error)) {
-        return nullptr;
-    }
     const bool child = (cs.style & WS_CHILD) != 0;
     WindowRecord* parentRecord = FindWindowRecord(cs.hwndParent);
-    if (child && parentRecord == nullptr) {
+    std::string error;
+    if (!OpenDisplay(&error) || (child && parentRecord == nullptr)) {
+        // A frame's menu belongs to its window, made or not.
+        if (!child && cs.hMenu != nullptr) {
+            DestroyMenu(cs.hMenu);
+        }
         return nullptr;
     }
     auto& registry = TheRegistry();
@@ -183,8 +184,7 @@ void SetFrameIcon(HWND frame, int width, int height, const std::uint32_t* argb) 
     if (record == nullptr || record->widget == nullptr) {
         return;
     }
-    const QImage image(reinterpret_cast<const uchar*>(argb), width, height,
-                       QImage::Format_ARGB32);
+    const QImage image(reinterpret_cast<const uchar*>(argb), width, height, QImage::Format_ARGB32);
     record->widget->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
 }
 
@@ -229,7 +229,8 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
     const QSize oldClient = record->clientArea->size();
     if (widget.isWindow()) {
         widget.move(x, y);
-        widget.resize(std::max(1, width), std::max(1, height - vandrel::user::CaptionAllowance(widget)));
+        widget.resize(std::max(1, width),
+                      std::max(1, height - vandrel::user::CaptionAllowance(widget)));
     } else {
         const QRect old = widget.geometry();
         widget.setGeometry(x, y, std::max(0, width), std::max(0, height));
@@ -316,9 +317,8 @@ BOOL IsWindowVisible(HWND window) {
 
 BOOL IsZoomed(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
-    return record != nullptr && record->widget != nullptr && record->widget->isMaximized()
-               ? TRUE
-               : FALSE;
+    return record != nullptr && record->widget != nullptr && record->widget->isMaximized() ? TRUE
+                                                                                           : FALSE;
 }
 
 BOOL DestroyWindow(HWND window) {

@@ -2,9 +2,9 @@
 // toolbar buttons and status panes in the first idle pass; items whose
 // command nobody handles are disabled. The message pane shows prompts while
 // a menu item or button is pointed at, and the idle text otherwise.
+#include <QCoreApplication>
 #include <QEvent>
 #include <QToolButton>
-#include <QCoreApplication>
 
 #include "platform/user/controls.h"
 #include "platform/user/menu_api.h"
@@ -45,7 +45,9 @@ TEST_F(FrameworkTest, ButtonsAndPanesAreUpdatedInTheFirstIdlePass) {
     m_app.OnIdle(0);
     using State = vandrel::user::ToolBarButtonState;
     const auto state = [&](int index) { return vandrel::user::ToolBarGetButtonState(bar, index); };
-    const auto same = [](State a, State b) { return a.enabled == b.enabled && a.checked == b.checked; };
+    const auto same = [](State a, State b) {
+        return a.enabled == b.enabled && a.checked == b.checked;
+    };
     EXPECT_TRUE(same(state(0), State{true, false}));
     EXPECT_TRUE(same(state(2), State{true, true}));
     EXPECT_TRUE(same(state(3), State{false, false}));

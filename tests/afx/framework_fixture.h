@@ -18,7 +18,7 @@
 namespace vandrel::testing {
 
 // Command ids for routing: each is handled by the targets its name lists.
-inline constexpr UINT kAllHandle = 40001;         // view, document, frame, application
+inline constexpr UINT kAllHandle = 40001;          // view, document, frame, application
 inline constexpr UINT kDocFrameAppHandle = 40002;  // document, frame, application
 inline constexpr UINT kFrameAppHandle = 40003;     // frame, application
 inline constexpr UINT kAppHandles = 40004;         // application

@@ -57,8 +57,8 @@ TEST(DibImageTest, PackedDibsComeOutTopRowFirst) {
     ASSERT_TRUE(vandrel::user::DecodePackedDib(dib.data(), dib.size(), &image));
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{Red(1), Red(2), Red(3), Red(4), Red(5),
-                                                        Red(15)}));
+    EXPECT_EQ(image.pixels,
+              (std::vector<std::uint32_t>{Red(1), Red(2), Red(3), Red(4), Red(5), Red(15)}));
     EXPECT_FALSE(vandrel::user::DecodePackedDib(dib.data(), dib.size() - 1, &image))
         << "a truncated image is refused";
 }

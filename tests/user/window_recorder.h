@@ -33,8 +33,8 @@ public:
         cs.cx = rect.right - rect.left;
         cs.cy = rect.bottom - rect.top;
         cs.hMenu = parent != nullptr ? reinterpret_cast<HMENU>(std::uintptr_t{7}) : nullptr;
-        const auto kind =
-            parent != nullptr ? vandrel::user::WindowKind::Painted : vandrel::user::WindowKind::Frame;
+        const auto kind = parent != nullptr ? vandrel::user::WindowKind::Painted
+                                            : vandrel::user::WindowKind::Frame;
         const HWND window = vandrel::user::CreateWindowObject(
             cs, kind, [this](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
                 messages.push_back({hWnd, message, wParam, lParam});
