@@ -11,7 +11,8 @@ namespace {
 
 const char kMemoryText[] =
     "Not enough memory to complete the operation.\n\nThe application will be terminated.";
-const char kOtherText[] = "An unexpected error has occurred.\n\nThe application will be terminated.";
+const char kOtherText[] =
+    "An unexpected error has occurred.\n\nThe application will be terminated.";
 
 }  // namespace
 
@@ -25,7 +26,8 @@ TEST_F(ShellTest, AnExceptionInAStepIsReportedOnceAndClosesTheProgram) {
         m_boxes.clear();
         RecordedViewCalls() = ViewCalls{};
         ASSERT_TRUE(Start());
-        const std::vector<std::uint8_t> tune = vandrel::testing::MakeWave(std::vector<std::uint8_t>(64, 128));
+        const std::vector<std::uint8_t> tune =
+            vandrel::testing::MakeWave(std::vector<std::uint8_t>(64, 128));
         ASSERT_TRUE(sndPlaySoundA(reinterpret_cast<LPCSTR>(tune.data()),
                                   SND_ASYNC | SND_NODEFAULT | SND_MEMORY | SND_LOOP));
         ASSERT_TRUE(m_sound.running);

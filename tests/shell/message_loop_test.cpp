@@ -32,9 +32,9 @@ TEST_F(ShellTest, DrivingFramesDispatchesEverythingThenIdlesThenStepsOnce) {
     m_posted.clear();
     EXPECT_EQ(m_app.Run(), LoopRecordingApp::kExitCode);
 
-    EXPECT_EQ(m_app.log, (std::vector<std::string>{"command", "command", "command", "idle0",
-                                                   "idle1", "step", "idle0", "idle1", "step",
-                                                   "idle0", "idle1", "step"}));
+    EXPECT_EQ(m_app.log,
+              (std::vector<std::string>{"command", "command", "command", "idle0", "idle1", "step",
+                                        "idle0", "idle1", "step", "idle0", "idle1", "step"}));
     EXPECT_EQ(RecordedViewCalls().driveCommands, 3);
     EXPECT_FALSE(m_app.m_bPeekDrive) << "the quit ends the mode";
     const auto quits = Posted(WM_QUIT);

@@ -9,8 +9,8 @@ struct ViewCalls {
     int pauses = 0;
     int resumes = 0;
     int driveCommands = 0;
-    bool failCreate = false;          // OnCreate returns -1, with no exception
-    int throwOnStep = 0;              // 1: a memory exception, 2: a resource exception
+    bool failCreate = false;           // OnCreate returns -1, with no exception
+    int throwOnStep = 0;               // 1: a memory exception, 2: a resource exception
     bool throwOnDriveCommand = false;  // the drive command raises a memory exception
     std::function<void()> onStep;
 };
