@@ -65,6 +65,7 @@ const StringEntry kStrings[] = {
     {ID_APP_EXIT, "Exit Vandrel 95\nExit"},
 
     // The framework's standard strings that the program can show.
+    {AFX_IDP_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {AFX_IDP_FAILED_TO_CREATE_DOC, "Failed to create empty document."},
 };
 

@@ -21,6 +21,7 @@ const MessageMap* CVandrelApp::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {
         OnCommand<ID_APP_EXIT, &CVandrelApp::OnAppExit>(),
         OnCommand<ID_FILE_NEW, &CVandrelApp::OnFileNew>(),
+        OnCommand<ID_FILE_OPEN, &CVandrelApp::OnFileOpen>(),
     };
     static const MessageMap map{CCmdTarget::GetThisMessageMap(), entries};
     return &map;

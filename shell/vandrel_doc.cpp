@@ -5,3 +5,5 @@ IMPLEMENT_DYNCREATE(CVandrelDoc, CDocument)
 BOOL CVandrelDoc::OnNewDocument() {
     return CDocument::OnNewDocument() ? TRUE : FALSE;
 }
+
+void CVandrelDoc::Serialize(CArchive& /*ar*/) {}

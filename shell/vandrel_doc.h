@@ -11,4 +11,6 @@ public:
     CVandrelDoc() = default;
 
     BOOL OnNewDocument() override;
+    // The document has nothing to read or write.
+    void Serialize(CArchive& ar) override;
 };

@@ -18,6 +18,7 @@ inline constexpr UINT ID_APP_EXIT = 0xE141;
 // The framework's standard strings.
 inline constexpr UINT AFX_IDS_APP_TITLE = 0xE000;
 inline constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
+inline constexpr UINT AFX_IDP_FAILED_TO_OPEN_DOC = 0xF101;
 inline constexpr UINT AFX_IDP_FAILED_TO_CREATE_DOC = 0xF104;
 
 // Child window ids inside a frame.

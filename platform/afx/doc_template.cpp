@@ -82,7 +82,7 @@ void CSingleDocTemplate::CloseAllDocuments() {
     }
 }
 
-CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR /*lpszPathName*/, BOOL bMakeVisible) {
+CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible) {
     CWaitCursor wait;
     CDocument* document = m_pOnlyDoc;
     CFrameWnd* frame = nullptr;
@@ -113,7 +113,9 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR /*lpszPathName*/, BOOL bM
             return nullptr;
         }
     }
-    if (!document->OnNewDocument()) {
+    const BOOL ready = lpszPathName == nullptr ? document->OnNewDocument()
+                                               : document->OnOpenDocument(lpszPathName);
+    if (!ready) {
         if (created) {
             frame->DestroyWindow();
             delete document;

@@ -25,8 +25,9 @@ public:
 
     // Field `index` of the template string; FALSE when it has none.
     BOOL GetDocString(CString& rString, DocStringIndex index) const;
-    // With no path: a new document in a new or reused frame, shown. Null,
-    // after telling the user, when any part cannot be made.
+    // A new document (no path) or one read from a file, in a new or reused
+    // frame, shown. Null, after telling the user, when any part cannot be
+    // made or read.
     virtual CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;
     virtual void RemoveDocument(CDocument* pDoc) = 0;
     // Closes each of its documents.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/afx/afx_message_box.h"
+#include "platform/afx/archive.h"
 #include "platform/afx/doc_template.h"
 #include "platform/afx/frame_wnd.h"
 #include "platform/afx/view.h"
@@ -19,6 +21,27 @@ CDocument::~CDocument() {
 
 BOOL CDocument::OnNewDocument() {
     DeleteContents();
+    m_strPathName.Empty();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName) {
+    CFile file;
+    if (!file.Open(lpszPathName, CFile::modeRead | CFile::typeBinary)) {
+        AfxMessageBox(AFX_IDP_FAILED_TO_OPEN_DOC, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    DeleteContents();
+    try {
+        CArchive archive(&file, CArchive::load);
+        Serialize(archive);
+    } catch (const CException&) {
+        DeleteContents();
+        AfxMessageBox(AFX_IDP_FAILED_TO_OPEN_DOC, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    SetPathName(lpszPathName);
     SetModifiedFlag(FALSE);
     return TRUE;
 }

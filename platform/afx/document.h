@@ -1,12 +1,14 @@
 // The framework's document: the data its views show, with the list of those
-// views. This program's document holds nothing, so documents here are never
-// read from or written to files.
+// views. Documents are read from files through Serialize; nothing here
+// writes them back.
 #pragma once
 
 #include <vector>
 
 #include "platform/afx/cmd_target.h"
+#include "platform/base/cstring.h"
 
+class CArchive;
 class CView;
 class CDocTemplate;
 
@@ -18,6 +20,11 @@ public:
 
     // A fresh, empty document; FALSE when it cannot be made.
     virtual BOOL OnNewDocument();
+    // The document read from a file: FALSE, after telling the user, when the
+    // file cannot be opened or read.
+    virtual BOOL OnOpenDocument(LPCSTR lpszPathName);
+    // Reads the document from, or writes it to, the archive.
+    virtual void Serialize(CArchive& ar) = 0;
     // Closes every frame showing the document, then deletes it.
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
@@ -28,6 +35,8 @@ public:
     CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
     void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
     BOOL IsModified() const { return m_bModified; }
+    const CString& GetPathName() const { return m_strPathName; }
+    void SetPathName(LPCSTR lpszPathName) { m_strPathName = lpszPathName; }
 
     BOOL m_bAutoDelete = TRUE;
 
@@ -38,6 +47,7 @@ private:
     std::vector<CView*> m_viewList;
     CDocTemplate* m_pDocTemplate = nullptr;
     BOOL m_bModified = FALSE;
+    CString m_strPathName;
 
     friend class CDocTemplate;
 };

@@ -3,6 +3,7 @@
 #include "platform/afx/afx_message_box.h"
 #include "platform/afx/doc_template.h"
 #include "platform/afx/wnd.h"
+#include "platform/user/file_dialog_api.h"
 #include "platform/user/message_api.h"
 #include "platform/user/message_box_api.h"
 #include "platform/user/window_api.h"
@@ -119,4 +120,13 @@ void CWinApp::OnFileNew() {
     if (!m_templates.empty()) {
         m_templates.front()->OpenDocumentFile(nullptr);
     }
+}
+
+void CWinApp::OnFileOpen() {
+    std::string path;
+    if (m_templates.empty() || !vandrel::user::AskForFileToOpen(
+                                   m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, &path)) {
+        return;
+    }
+    m_templates.front()->OpenDocumentFile(path.c_str());
 }

@@ -50,8 +50,10 @@ public:
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void CloseAllDocuments();
 
-    // The new-document command's handler, for programs to put in their map.
+    // The new- and open-document commands' handlers, for programs to put in
+    // their maps.
     void OnFileNew();
+    void OnFileOpen();
 
     LPCSTR m_pszAppName = nullptr;
     CWnd* m_pMainWnd = nullptr;

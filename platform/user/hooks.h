@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/user/user_types.h"
@@ -23,6 +24,10 @@ struct MessageBoxRequest {
 // While set, message boxes are not shown: the answerer sees each request and
 // its result is the box's answer. Null shows real boxes again.
 void SetMessageBoxAnswerer(std::function<int(const MessageBoxRequest&)> answerer);
+
+// While set, the file-open dialog is not shown: the answerer gives the
+// chosen file, or nothing for a cancelled dialog. Null shows it again.
+void SetFileDialogAnswerer(std::function<std::optional<std::string>()> answerer);
 
 // Sees every message as it is posted (WM_QUIT included), before it is queued.
 void SetPostObserver(std::function<void(const MSG&)> observer);

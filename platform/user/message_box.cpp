@@ -2,8 +2,8 @@
 #include <QPalette>
 
 #include "platform/user/hooks.h"
-#include "platform/user/message_api.h"
 #include "platform/user/message_box_api.h"
+#include "platform/user/modal_loop.h"
 #include "platform/user/qt_host.h"
 #include "platform/user/window_record.h"
 
@@ -64,23 +64,9 @@ int ShowBox(HWND owner, const QString& text, const QString& caption, UINT type) 
         box.setPalette(palette);
         box.setAutoFillBackground(true);
     }
-    box.setWindowModality(Qt::ApplicationModal);
-    box.open();
-    // The box's own loop: what the window system delivers meanwhile is
-    // dispatched, so the frame sees its activation change, but the program's
-    // loop does not run. A quit request ends the box and is passed on.
-    MSG msg{};
-    while (box.isVisible()) {
-        WaitForHostEvents();
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(msg.wParam));
-                box.close();
-                return IDCANCEL;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+    RunModal(box);
+    if (box.clickedButton() == nullptr) {
+        return IDCANCEL;  // closed by a quit request
     }
     switch (box.result()) {
         case QMessageBox::Cancel:

@@ -4,11 +4,13 @@ set(vandrel_user_sources
     user/controls.cpp
     user/cursor.cpp
     user/dib_image.cpp
+    user/file_dialog.cpp
     user/key_router.cpp
     user/menu.cpp
     user/message_box.cpp
     user/message_queue.cpp
     user/metrics.cpp
+    user/modal_loop.cpp
     user/paint.cpp
     user/qt_host.cpp
     user/strings.cpp

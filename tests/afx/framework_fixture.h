@@ -33,6 +33,7 @@ public:
     static const vandrel::afx::MessageMap* GetThisMessageMap();
     const vandrel::afx::MessageMap* GetMessageMap() const override;
     void OnCommandHere() { HandlerLog().push_back("document"); }
+    void Serialize(CArchive&) override { HandlerLog().push_back("serialize"); }
 };
 
 class LoggingView : public CView {
