@@ -1,6 +1,8 @@
 // The main frame: its restored size from the screen, the bar heights the
 // view lays itself out by, the grey backdrop, activation pausing and resuming
 // the tune, and every way of exiting.
+#include <QWidget>
+
 #include "platform/afx/view.h"
 #include "platform/user/message_api.h"
 #include "platform/user/message_queue.h"
@@ -119,4 +121,29 @@ TEST_F(ShellTest, EveryWayOfExitingPostsACloseToTheMainWindow) {
 TEST_F(ShellTest, TheExitCommandDoesNothingWithoutAMainWindow) {
     m_app.OnCmdMsg(ID_APP_EXIT, CN_COMMAND, nullptr, nullptr);
     EXPECT_TRUE(m_posted.empty());
+}
+
+TEST_F(ShellTest, TheWindowSystemsActivationChangesReachTheFrame) {
+    ASSERT_TRUE(Start());
+    const auto dispatch = [] {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+    };
+    QWidget* frameWidget = vandrel::user::FindWindowRecord(Frame()->m_hWnd)->widget;
+    frameWidget->activateWindow();
+    dispatch();
+    const ViewCalls& calls = RecordedViewCalls();
+    const int pausesBefore = calls.pauses;
+    const int resumesBefore = calls.resumes;
+
+    QWidget other;  // another program's window, as far as the frame can tell
+    other.show();
+    other.activateWindow();
+    dispatch();
+    EXPECT_EQ(calls.pauses, pausesBefore + 1);
+    frameWidget->activateWindow();
+    dispatch();
+    EXPECT_EQ(calls.resumes, resumesBefore + 1);
 }
