@@ -24,6 +24,9 @@ void ProvideWindowSurfaces() {
 
 }  // namespace vandrel::user
 
+using vandrel::user::FindWindowRecord;
+using vandrel::user::WindowRecord;
+
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
     *paint = PAINTSTRUCT{nullptr, FALSE, RECT{0, 0, 0, 0}};
     vandrel::user::WindowRecord* record = vandrel::user::FindWindowRecord(window);
@@ -47,4 +50,55 @@ BOOL EndPaint(HWND /*window*/, const PAINTSTRUCT* paint) {
         return FALSE;
     }
     return vandrel::gdi::ReleaseSurfaceDC(paint->hdc);
+}
+
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
+    WindowRecord* record = FindWindowRecord(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    if (!vandrel::user::Paints(*record)) {
+        return TRUE;  // native controls paint themselves
+    }
+    const CRect client = vandrel::user::ClientRectOf(*record);
+    CRect area = client;
+    if (rect != nullptr && !area.IntersectRect(client, *rect)) {
+        return TRUE;
+    }
+    CRect& invalid = record->invalid;
+    if (invalid.IsRectEmpty()) {
+        invalid = area;
+    } else {
+        invalid = CRect(std::min(invalid.left, area.left), std::min(invalid.top, area.top),
+                        std::max(invalid.right, area.right), std::max(invalid.bottom, area.bottom));
+    }
+    record->erasePending = record->erasePending || erase != FALSE;
+    return TRUE;
+}
+
+BOOL ValidateRect(HWND window, const RECT* rect) {
+    WindowRecord* record = FindWindowRecord(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    // The invalid area is kept as one rectangle, so only a rectangle covering
+    // all of it can make it valid.
+    const CRect& invalid = record->invalid;
+    if (rect == nullptr || (rect->left <= invalid.left && rect->top <= invalid.top &&
+                            rect->right >= invalid.right && rect->bottom >= invalid.bottom)) {
+        record->invalid.SetRectEmpty();
+        record->erasePending = false;
+    }
+    return TRUE;
+}
+
+BOOL UpdateWindow(HWND window) {
+    const WindowRecord* record = FindWindowRecord(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    if (!record->invalid.IsRectEmpty() && IsWindowVisible(window)) {
+        SendMessageA(window, WM_PAINT, 0, 0);
+    }
+    return TRUE;
 }

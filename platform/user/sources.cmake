@@ -15,6 +15,7 @@ set(vandrel_user_sources
     user/qt_host.cpp
     user/strings.cpp
     user/widgets.cpp
+    user/window_geometry.cpp
     user/windows.cpp)
 target_sources(vandrel_platform PRIVATE ${vandrel_user_sources})
 

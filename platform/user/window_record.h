@@ -45,5 +45,11 @@ LRESULT CallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void SyncBacking(WindowRecord& record);
 // The first visible window with something to paint, or null.
 HWND NextWindowToPaint();
+// Frames and painted children have backing images; bar controls paint
+// themselves.
+bool Paints(const WindowRecord& record);
+CRect ClientRectOf(const WindowRecord& record);
+// How much taller a frame's window is than its widget: the caption.
+int CaptionAllowance(const QWidget& frame);
 
 }  // namespace vandrel::user

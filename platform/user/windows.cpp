@@ -48,6 +48,8 @@ QWidget* MakeWidget(WindowRecord& record, QWidget* parentArea) {
     return nullptr;
 }
 
+}  // namespace
+
 bool Paints(const WindowRecord& record) {
     return record.kind == WindowKind::Frame || record.kind == WindowKind::Painted;
 }
@@ -63,8 +65,6 @@ int CaptionAllowance(const QWidget& frame) {
     const int decoration = frame.frameGeometry().height() - frame.height();
     return decoration > 0 ? decoration : GetSystemMetrics(SM_CYCAPTION);
 }
-
-}  // namespace
 
 WindowRecord* FindWindowRecord(HWND window) {
     auto& windows = TheRegistry().windows;
@@ -193,132 +193,9 @@ void SetFrameIcon(HWND frame, int width, int height, const std::uint32_t* argb) 
 using vandrel::user::FindWindowRecord;
 using vandrel::user::WindowRecord;
 
-BOOL GetClientRect(HWND window, RECT* rect) {
-    const WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr) {
-        return FALSE;
-    }
-    *rect = vandrel::user::ClientRectOf(*record);
-    return TRUE;
-}
-
-BOOL GetWindowRect(HWND window, RECT* rect) {
-    const WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr || record->widget == nullptr) {
-        return FALSE;
-    }
-    const QWidget& widget = *record->widget;
-    if (widget.isWindow()) {
-        const QRect frame = widget.frameGeometry();
-        *rect = CRect(frame.left(), frame.top(), frame.left() + frame.width(),
-                      frame.top() + frame.height());
-    } else {
-        const QPoint origin = widget.mapToGlobal(QPoint(0, 0));
-        *rect = CRect(origin.x(), origin.y(), origin.x() + widget.width(),
-                      origin.y() + widget.height());
-    }
-    return TRUE;
-}
-
-BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) {
-    WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr || record->widget == nullptr) {
-        return FALSE;
-    }
-    QWidget& widget = *record->widget;
-    const QSize oldClient = record->clientArea->size();
-    if (widget.isWindow()) {
-        widget.move(x, y);
-        widget.resize(std::max(1, width),
-                      std::max(1, height - vandrel::user::CaptionAllowance(widget)));
-    } else {
-        const QRect old = widget.geometry();
-        widget.setGeometry(x, y, std::max(0, width), std::max(0, height));
-        if (repaint != FALSE) {
-            // What the window used to cover is the parent's to paint again.
-            const CRect uncovered(old.left(), old.top(), old.left() + old.width(),
-                                  old.top() + old.height());
-            InvalidateRect(record->parent, &uncovered, TRUE);
-        }
-    }
-    vandrel::user::SyncBacking(*record);
-    if (repaint != FALSE) {
-        InvalidateRect(window, nullptr, TRUE);
-    }
-    const QSize client = record->clientArea->size();
-    if (client != oldClient && !widget.isWindow()) {
-        SendMessageA(window, WM_SIZE, SIZE_RESTORED,
-                     static_cast<LPARAM>(static_cast<WORD>(client.width())) |
-                         (static_cast<LPARAM>(static_cast<WORD>(client.height())) << 16));
-    }
-    return TRUE;
-}
-
-BOOL ShowWindow(HWND window, int showCommand) {
-    WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr || record->widget == nullptr) {
-        return FALSE;
-    }
-    const BOOL wasVisible = record->visible ? TRUE : FALSE;
-    QWidget& widget = *record->widget;
-    record->visible = showCommand != SW_HIDE;
-    if (!widget.isWindow()) {
-        widget.setVisible(record->visible);
-    } else {
-        switch (showCommand) {
-            case SW_HIDE:
-                widget.hide();
-                break;
-            case SW_SHOWMAXIMIZED:
-                widget.showMaximized();
-                break;
-            case SW_SHOWMINIMIZED:
-                widget.showMinimized();
-                break;
-            case SW_RESTORE:
-            case SW_SHOWNORMAL:
-                widget.showNormal();
-                break;
-            default:
-                widget.show();
-                break;
-        }
-        if (record->visible) {
-            widget.activateWindow();
-            record->clientArea->setFocus();
-        }
-    }
-    if (record->visible) {
-        record->style |= WS_VISIBLE;
-        InvalidateRect(window, nullptr, TRUE);
-    } else {
-        record->style &= ~WS_VISIBLE;
-    }
-    return wasVisible;
-}
-
 BOOL IsWindow(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
     return record != nullptr && !record->destroying ? TRUE : FALSE;
-}
-
-BOOL IsWindowVisible(HWND window) {
-    for (const WindowRecord* record = FindWindowRecord(window); record != nullptr;
-         record = FindWindowRecord(record->parent)) {
-        if (!record->visible) {
-            return FALSE;
-        }
-        if (record->parent == nullptr) {
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-
-BOOL IsZoomed(HWND window) {
-    const WindowRecord* record = FindWindowRecord(window);
-    return record != nullptr && record->widget != nullptr && record->widget->isMaximized() ? TRUE
-                                                                                           : FALSE;
 }
 
 BOOL DestroyWindow(HWND window) {
@@ -391,57 +268,6 @@ int GetWindowTextA(HWND window, LPSTR buffer, int size) {
 LONG GetWindowStyle(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
     return record != nullptr ? static_cast<LONG>(record->style) : 0;
-}
-
-BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) {
-    WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr) {
-        return FALSE;
-    }
-    if (!vandrel::user::Paints(*record)) {
-        return TRUE;  // native controls paint themselves
-    }
-    const CRect client = vandrel::user::ClientRectOf(*record);
-    CRect area = client;
-    if (rect != nullptr && !area.IntersectRect(client, *rect)) {
-        return TRUE;
-    }
-    CRect& invalid = record->invalid;
-    if (invalid.IsRectEmpty()) {
-        invalid = area;
-    } else {
-        invalid = CRect(std::min(invalid.left, area.left), std::min(invalid.top, area.top),
-                        std::max(invalid.right, area.right), std::max(invalid.bottom, area.bottom));
-    }
-    record->erasePending = record->erasePending || erase != FALSE;
-    return TRUE;
-}
-
-BOOL ValidateRect(HWND window, const RECT* rect) {
-    WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr) {
-        return FALSE;
-    }
-    // The invalid area is kept as one rectangle, so only a rectangle covering
-    // all of it can make it valid.
-    const CRect& invalid = record->invalid;
-    if (rect == nullptr || (rect->left <= invalid.left && rect->top <= invalid.top &&
-                            rect->right >= invalid.right && rect->bottom >= invalid.bottom)) {
-        record->invalid.SetRectEmpty();
-        record->erasePending = false;
-    }
-    return TRUE;
-}
-
-BOOL UpdateWindow(HWND window) {
-    const WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr) {
-        return FALSE;
-    }
-    if (!record->invalid.IsRectEmpty() && IsWindowVisible(window)) {
-        SendMessageA(window, WM_PAINT, 0, 0);
-    }
-    return TRUE;
 }
 
 HMENU GetMenu(HWND window) {
