@@ -40,13 +40,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 pHandlerInfo->pTarget = this;
                 return TRUE;
             }
-            if (wanted == EntryKind::UpdateCommandUI) {
-                static_cast<CCmdUI*>(pExtra)->m_bContinueRouting = FALSE;
-            }
             entry.invoke(*this, 0, 0, pExtra);
-            if (wanted == EntryKind::UpdateCommandUI) {
-                return !static_cast<CCmdUI*>(pExtra)->m_bContinueRouting;
-            }
             return TRUE;
         }
     }

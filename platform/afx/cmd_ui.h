@@ -18,8 +18,6 @@ public:
     void Enable(BOOL bOn = TRUE);
     void SetCheck(int nCheck = 1);
     void SetText(LPCSTR lpszText);
-    // An update handler calls this to let the next target see it too.
-    void ContinueRouting() { m_bContinueRouting = TRUE; }
 
     // Asks `pTarget` to update this item; with bDisableIfNoHndler an item
     // whose command nobody handles is disabled. Separators are skipped.
@@ -31,7 +29,6 @@ public:
     HMENU m_pMenu = nullptr;   // the popup, for menu items
     CWnd* m_pOther = nullptr;  // the bar, for buttons and panes
     BOOL m_bEnableChanged = FALSE;
-    BOOL m_bContinueRouting = FALSE;
 
 protected:
     // What each kind of item does; the defaults work on menu items.

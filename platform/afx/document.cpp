@@ -22,7 +22,6 @@ CDocument::~CDocument() {
 BOOL CDocument::OnNewDocument() {
     DeleteContents();
     m_strPathName.Empty();
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -42,7 +41,6 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName) {
         return FALSE;
     }
     SetPathName(lpszPathName);
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 

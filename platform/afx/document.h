@@ -33,8 +33,6 @@ public:
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
     CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
-    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
-    BOOL IsModified() const { return m_bModified; }
     const CString& GetPathName() const { return m_strPathName; }
     void SetPathName(LPCSTR lpszPathName) { m_strPathName = lpszPathName; }
 
@@ -46,7 +44,6 @@ protected:
 private:
     std::vector<CView*> m_viewList;
     CDocTemplate* m_pDocTemplate = nullptr;
-    BOOL m_bModified = FALSE;
     CString m_strPathName;
 
     friend class CDocTemplate;

@@ -66,15 +66,6 @@ CString CStatusBar::GetPaneText(int nIndex) const {
                                               : CString();
 }
 
-int CStatusBar::CommandToIndex(UINT nIDFind) const {
-    for (int i = 0; i < GetCount(); ++i) {
-        if (m_panes[static_cast<std::size_t>(i)].id == nIDFind) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 void CStatusBar::EnablePane(int nIndex, BOOL bEnable) {
     if (nIndex >= 0 && nIndex < GetCount()) {
         m_panes[static_cast<std::size_t>(nIndex)].enabled = bEnable != FALSE;

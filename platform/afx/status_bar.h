@@ -17,8 +17,6 @@ public:
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
     BOOL SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate = TRUE);
     CString GetPaneText(int nIndex) const;
-    // Index of the pane with id `nIDFind`, or -1.
-    int CommandToIndex(UINT nIDFind) const;
     int GetCount() const { return static_cast<int>(m_panes.size()); }
     // A disabled pane shows no text.
     void EnablePane(int nIndex, BOOL bEnable);

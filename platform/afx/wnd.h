@@ -62,8 +62,6 @@ public:
     class CFrameWnd* GetParentFrame() const;
     CWnd* GetDescendantWindow(int nID) const;
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowStyle(m_hWnd)); }
-    void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
 
 protected:
     // What the window is on screen; frames unless it is a child.

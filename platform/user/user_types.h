@@ -83,7 +83,6 @@ inline constexpr UINT WA_CLICKACTIVE = 2;
 
 // WM_SIZE kinds.
 inline constexpr UINT SIZE_RESTORED = 0;
-inline constexpr UINT SIZE_MINIMIZED = 1;
 inline constexpr UINT SIZE_MAXIMIZED = 2;
 
 // PeekMessage options.
@@ -96,9 +95,6 @@ inline const HWND HWND_BROADCAST = reinterpret_cast<HWND>(static_cast<std::uintp
 inline constexpr DWORD WS_OVERLAPPED = 0x00000000;
 inline constexpr DWORD WS_CHILD = 0x40000000;
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
-inline constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
-inline constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
-inline constexpr DWORD WS_BORDER = 0x00800000;
 inline constexpr DWORD WS_CAPTION = 0x00C00000;
 inline constexpr DWORD WS_SYSMENU = 0x00080000;
 inline constexpr DWORD WS_THICKFRAME = 0x00040000;

@@ -227,31 +227,9 @@ HWND GetParent(HWND window) {
     return record != nullptr ? record->parent : nullptr;
 }
 
-HWND GetActiveWindow() {
-    for (HWND topLevel : vandrel::user::TopLevelWindows()) {
-        const WindowRecord* record = FindWindowRecord(topLevel);
-        if (record->widget != nullptr && record->widget->isActiveWindow()) {
-            return topLevel;
-        }
-    }
-    return nullptr;
-}
-
 int GetDlgCtrlID(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
     return record != nullptr ? record->id : 0;
-}
-
-BOOL SetWindowTextA(HWND window, LPCSTR text) {
-    WindowRecord* record = FindWindowRecord(window);
-    if (record == nullptr) {
-        return FALSE;
-    }
-    record->text = text != nullptr ? text : "";
-    if (record->widget != nullptr && record->widget->isWindow()) {
-        record->widget->setWindowTitle(QString::fromLocal8Bit(record->text.c_str()));
-    }
-    return TRUE;
 }
 
 int GetWindowTextA(HWND window, LPSTR buffer, int size) {
@@ -263,11 +241,6 @@ int GetWindowTextA(HWND window, LPSTR buffer, int size) {
     std::copy_n(record->text.data(), count, buffer);
     buffer[count] = '\0';
     return count;
-}
-
-LONG GetWindowStyle(HWND window) {
-    const WindowRecord* record = FindWindowRecord(window);
-    return record != nullptr ? static_cast<LONG>(record->style) : 0;
 }
 
 HMENU GetMenu(HWND window) {

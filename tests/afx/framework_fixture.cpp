@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/afx/archive.h"
 #include "platform/afx/doc_template.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_api.h"
@@ -22,6 +23,11 @@ std::vector<std::string>& HandlerLog() {
 IMPLEMENT_DYNCREATE(LoggingDoc, CDocument)
 IMPLEMENT_DYNCREATE(LoggingView, CView)
 IMPLEMENT_DYNCREATE(LoggingFrame, CFrameWnd)
+
+void LoggingDoc::Serialize(CArchive& ar) {
+    HandlerLog().push_back(std::string(ar.IsLoading() ? "load " : "store ") +
+                           std::to_string(ar.GetFile()->GetLength()) + " bytes");
+}
 
 const MessageMap* LoggingDoc::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {

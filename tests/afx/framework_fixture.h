@@ -33,7 +33,8 @@ public:
     static const vandrel::afx::MessageMap* GetThisMessageMap();
     const vandrel::afx::MessageMap* GetMessageMap() const override;
     void OnCommandHere() { HandlerLog().push_back("document"); }
-    void Serialize(CArchive&) override { HandlerLog().push_back("serialize"); }
+    // Logs what it was given to read.
+    void Serialize(CArchive& ar) override;
 };
 
 class LoggingView : public CView {

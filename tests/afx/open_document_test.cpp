@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/afx/doc_template.h"
 #include "platform/user/hooks.h"
+#include "res/resource.h"
 #include "tests/afx/framework_fixture.h"
 
 using vandrel::testing::FrameworkTest;
@@ -26,7 +28,7 @@ TEST_F(FrameworkTest, TheChosenFileIsReadIntoTheDocument) {
     vandrel::hooks::SetFileDialogAnswerer([&] { return std::optional<std::string>(path); });
     m_app.OnFileOpen();
     vandrel::hooks::SetFileDialogAnswerer(nullptr);
-    EXPECT_EQ(HandlerLog(), std::vector<std::string>{"serialize"});
+    EXPECT_EQ(HandlerLog(), std::vector<std::string>{"load 8 bytes"});
     EXPECT_EQ(Frame(), frameBefore);
     EXPECT_EQ(Document(Frame()), before);
     EXPECT_EQ(std::string(before->GetPathName()), path);
@@ -51,4 +53,26 @@ TEST_F(FrameworkTest, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
     EXPECT_TRUE(HandlerLog().empty());
     EXPECT_TRUE(Document(Frame())->GetPathName().IsEmpty());
     ASSERT_NE(Frame(), nullptr);
+}
+
+TEST_F(FrameworkTest, TheTemplateStringHasSevenFields) {
+    using vandrel::testing::LoggingDoc;
+    using vandrel::testing::LoggingFrame;
+    using vandrel::testing::LoggingView;
+    CSingleDocTemplate docTemplate(IDR_MAINFRAME, RUNTIME_CLASS(LoggingDoc),
+                                   RUNTIME_CLASS(LoggingFrame), RUNTIME_CLASS(LoggingView));
+    const std::pair<CDocTemplate::DocStringIndex, const char*> fields[] = {
+        {CDocTemplate::windowTitle, "Vandrel 95"},
+        {CDocTemplate::docName, "Vandrel"},
+        {CDocTemplate::fileNewName, "Vandrel Document"},
+        {CDocTemplate::filterName, ""},
+        {CDocTemplate::filterExt, ""},
+        {CDocTemplate::regFileTypeId, "Vandrel.Document"},
+        {CDocTemplate::regFileTypeName, "Vandrel Document"},
+    };
+    for (const auto& [index, text] : fields) {
+        CString field;
+        EXPECT_EQ(docTemplate.GetDocString(field, index), *text != '\0' ? TRUE : FALSE);
+        EXPECT_EQ(std::string(field), text) << index;
+    }
 }
