@@ -4,11 +4,6 @@
 
 namespace {
 
-struct Table {
-    const ACCEL* entries;
-    std::size_t count;
-};
-
 bool ModifiersMatch(BYTE flags) {
     const auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
     return down(VK_CONTROL) == ((flags & FCONTROL) != 0) &&
@@ -18,25 +13,20 @@ bool ModifiersMatch(BYTE flags) {
 }  // namespace
 
 HACCEL LoadAcceleratorsA(HINSTANCE instance, LPCSTR name) {
-    const HRSRC resource = FindResourceA(instance, name, RT_ACCELERATOR);
-    if (resource == nullptr) {
-        return nullptr;
-    }
-    // Tables are compiled in and live as long as the program: one small
-    // record per load is all a handle needs.
-    auto* table =
-        new Table{static_cast<const ACCEL*>(LockResource(LoadResource(instance, resource))),
-                  SizeofResource(instance, resource) / sizeof(ACCEL)};
-    return reinterpret_cast<HACCEL>(table);
+    // Tables are compiled in and live as long as the program: the resource
+    // itself serves as the handle.
+    return reinterpret_cast<HACCEL>(FindResourceA(instance, name, RT_ACCELERATOR));
 }
 
 int TranslateAcceleratorA(HWND window, HACCEL handle, const MSG* msg) {
     if (handle == nullptr || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) {
         return 0;
     }
-    const auto* table = reinterpret_cast<const Table*>(handle);
-    for (std::size_t i = 0; i < table->count; ++i) {
-        const ACCEL& entry = table->entries[i];
+    const auto resource = reinterpret_cast<HRSRC>(handle);
+    const auto* entries = static_cast<const ACCEL*>(LockResource(LoadResource(nullptr, resource)));
+    const std::size_t count = SizeofResource(nullptr, resource) / sizeof(ACCEL);
+    for (std::size_t i = 0; i < count; ++i) {
+        const ACCEL& entry = entries[i];
         if ((entry.fVirt & FVIRTKEY) != 0 && entry.key == msg->wParam &&
             ModifiersMatch(entry.fVirt)) {
             SendMessageA(window, WM_COMMAND, MAKEWPARAM(entry.cmd, 1), 0);

@@ -6,6 +6,7 @@ set(vandrel_user_sources
     user/dib_image.cpp
     user/file_dialog.cpp
     user/key_router.cpp
+    user/leak_check.cpp
     user/menu.cpp
     user/message_box.cpp
     user/message_queue.cpp
