@@ -11,6 +11,15 @@ vandrel_install_packages
 git -C "$VANDREL_ROOT" ls-files -z '*.cpp' '*.h' |
     (cd "$VANDREL_ROOT" && xargs -0 clang-format --dry-run --Werror)
 
+# Each picture reader is fuzzed for a bounded time on every run, before the
+# suites, so that CTest's summary closes the output.
+if command -v clang++ >/dev/null; then
+    cmake -S "$VANDREL_ROOT/tests/fuzz" -B "$VANDREL_ROOT/build-fuzz" -G Ninja \
+        -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$VANDREL_ROOT/build-fuzz" --parallel "$(nproc)"
+    "$VANDREL_ROOT/build-fuzz/run_fuzzers.sh" "${VANDREL_FUZZ_SECONDS:-20}"
+fi
+
 run_suite() {
     local dir="$1"
     shift
@@ -23,11 +32,3 @@ run_suite "$VANDREL_ROOT/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # nothing there, and the tests already exercise the same code.
 run_suite "$VANDREL_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVANDREL_SANITIZE=ON \
     -DVANDREL_BUILD_BENCH=OFF
-
-# Each picture reader is fuzzed for a bounded time on every run.
-if command -v clang++ >/dev/null; then
-    cmake -S "$VANDREL_ROOT/tests/fuzz" -B "$VANDREL_ROOT/build-fuzz" -G Ninja \
-        -DCMAKE_CXX_COMPILER=clang++
-    cmake --build "$VANDREL_ROOT/build-fuzz" --parallel "$(nproc)"
-    "$VANDREL_ROOT/build-fuzz/run_fuzzers.sh" "${VANDREL_FUZZ_SECONDS:-20}"
-fi
