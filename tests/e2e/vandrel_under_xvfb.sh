@@ -54,6 +54,14 @@ dbus-run-session -- bash -euo pipefail -c '
     import -window root "$SHOTS/vandrel.png"
 
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    # The mouse resting on the exit button: its tooltip, and its prompt in
+    # the message pane.
+    xdotool mousemove --window "$window" 22 42
+    sleep 1.5
+    import -window root "$SHOTS/vandrel-tooltip.png"
+    xdotool mousemove --window "$window" 500 400
+    sleep 0.3
+
     xdotool key --clearmodifiers alt+d
     sleep 0.7
     import -window root "$SHOTS/vandrel-display-menu.png"
