@@ -18,6 +18,10 @@ public:
     operator LPCSTR() const { return m_text.c_str(); }  // NOLINT: the framework's conversion
     const std::string& str() const { return m_text; }
 
+    // The program's string resource `id`; FALSE, leaving the string as it
+    // was, when there is none.
+    BOOL LoadString(UINT id);
+
     int GetLength() const { return static_cast<int>(m_text.size()); }
     BOOL IsEmpty() const { return m_text.empty() ? TRUE : FALSE; }
     void Empty() { m_text.clear(); }

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Runs the real program on its own Xvfb display with a window manager and a
+# session bus: it must open maximized with its caption, show its menus, and
+# end with status 0 on Ctrl+X. Screenshots go to the given folder.
+# Usage: vandrel_under_xvfb.sh VANDREL SCREENSHOT_DIR
+# Exits 77 (skipped) when Xvfb or its companions are not installed.
+set -euo pipefail
+
+vandrel="$1"
+shots="$2"
+for tool in Xvfb openbox xdotool import dbus-run-session; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "skipped: $tool is not installed"
+        exit 77
+    fi
+done
+mkdir -p "$shots"
+
+display=""
+for n in $(seq 90 140); do
+    if [[ ! -e "/tmp/.X${n}-lock" && ! -e "/tmp/.X11-unix/X${n}" ]]; then
+        display=":$n"
+        break
+    fi
+done
+[[ -n "$display" ]] || { echo "no free display number"; exit 1; }
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break
+    sleep 0.1
+done
+
+export DISPLAY="$display" VANDREL="$vandrel" SHOTS="$shots"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+dbus-run-session -- bash -euo pipefail -c '
+    openbox >/dev/null 2>&1 &
+    openbox_pid=$!
+    trap "kill $openbox_pid 2>/dev/null; wait $openbox_pid 2>/dev/null || true" EXIT
+    sleep 0.5
+
+    "$VANDREL" >"$SHOTS/vandrel.log" 2>&1 &
+    vandrel_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Vandrel 95$" | head -1)
+    [[ -n "$window" ]] || { echo "the window never showed"; exit 1; }
+    sleep 1.5
+    name=$(xdotool getwindowname "$window")
+    [[ "$name" == "Vandrel 95" ]] || { echo "caption is \"$name\""; exit 1; }
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    echo "window: ${WIDTH} x ${HEIGHT} at ${X}, ${Y}"
+    (( WIDTH >= 1000 && HEIGHT >= 700 )) || { echo "not maximized"; exit 1; }
+    import -window root "$SHOTS/vandrel.png"
+
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    # The mouse resting on the exit button: its tooltip, and its prompt in
+    # the message pane.
+    xdotool mousemove --window "$window" 22 42
+    sleep 1.5
+    import -window root "$SHOTS/vandrel-tooltip.png"
+    xdotool mousemove --window "$window" 500 400
+    sleep 0.3
+
+    xdotool key --clearmodifiers alt+d
+    sleep 0.7
+    import -window root "$SHOTS/vandrel-display-menu.png"
+    xdotool key Escape
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.3
+
+    xdotool key --clearmodifiers ctrl+x
+    for _ in $(seq 100); do
+        kill -0 "$vandrel_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$vandrel_pid" 2>/dev/null; then
+        echo "Ctrl+X did not end the program"
+        kill "$vandrel_pid"
+        exit 1
+    fi
+    status=0
+    wait "$vandrel_pid" || status=$?
+    echo "exit status: $status"
+    exit "$status"
+'
