@@ -112,3 +112,47 @@ BYTE CDibG::GetNearestColorIndex(const RGBQUAD* colour) {
     }
     return static_cast<BYTE>(bestIndex);
 }
+
+void CDibG::Copy(const CDibG* source, BOOL copyColorTable) {
+    if (source == this) {
+        return;
+    }
+    // Checked before anything is created, so an empty source never leaves
+    // this surface created at a size it never had.
+    if (!source->IsValid()) {
+        ThrowMemoryError();
+    }
+    if (!IsCreated()) {
+        CreateSurface(source->GetWidth(), source->GetHeight(), source->GetPalette());
+    }
+    if (source->GetSize() != GetSize()) {
+        return;
+    }
+    if (!IsValid()) {
+        ThrowMemoryError();
+    }
+    // Both surfaces share the process-wide row order, so memory order is
+    // picture order in both.
+    std::memcpy(m_pBits, source->GetBits(), static_cast<std::size_t>(GetImageSize()));
+    if (copyColorTable) {
+        std::memcpy(m_bmi.bmiColors, source->m_bmi.bmiColors, sizeof m_bmi.bmiColors);
+    }
+}
+
+void CDibG::CopyFrom(const CDibG* source) {
+    Copy(source, TRUE);
+}
+
+void CDibG::CopyAll(const CDibG* source) {
+    Copy(source, TRUE);
+}
+
+CDibG& CDibG::operator=(const CDibG& source) {
+    if (&source != this && source.GetSize() == GetSize()) {
+        if (!IsCreated()) {
+            CreateSurface(source.GetWidth(), source.GetHeight(), source.GetPalette());
+        }
+        Copy(&source, TRUE);
+    }
+    return *this;
+}

@@ -31,6 +31,8 @@ CDibG::CDibG() {
 
 CDibG::~CDibG() {
     CDibG::Destroy();
+    // A context of its own would otherwise outlive the surface unseen.
+    CDibG::EnableOwnDC(FALSE);
 }
 
 BOOL CDibG::IsValid() const {
@@ -53,7 +55,13 @@ void CDibG::Destroy() {
     if (!m_bCreated) {
         return;
     }
-    if (m_pBits != nullptr) {
+    ReleaseSurfaceMemory();
+}
+
+void CDibG::ReleaseSurfaceMemory() {
+    if (s_bWinG) {
+        ReleaseWinGBitmap();
+    } else if (m_pBits != nullptr) {
         ReleaseLockedBlock(m_pBits);
     }
     if (m_pRowTable != nullptr) {
@@ -87,6 +95,9 @@ int CDibG::SetHeight(int height) {
 }
 
 BYTE* CDibG::AllocateBits() {
+    if (s_bWinG) {
+        return AllocateWinGBits();
+    }
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, static_cast<std::size_t>(GetImageSize()));
     m_pBits = static_cast<BYTE*>(GlobalLock(block));
     if (m_pBits == nullptr) {

@@ -11,7 +11,9 @@
 using namespace vandrel::pictures;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < kPcxHeaderBytes + kPcxPaletteBytes) {
+    // Data runs up to the marker byte before the trailing colours.
+    constexpr std::size_t kMarkerBytes = 1;
+    if (size < kPcxHeaderBytes + kMarkerBytes + kPcxPaletteBytes) {
         return 0;
     }
     BYTE header[kPcxHeaderBytes];
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::vector<BYTE> pixels(pixelBytes);
-    DecodePcx(data + kPcxHeaderBytes, size - kPcxHeaderBytes - kPcxPaletteBytes, *layout,
-              pixels.data(), stride);
+    DecodePcx(data + kPcxHeaderBytes, size - kPcxHeaderBytes - kMarkerBytes - kPcxPaletteBytes,
+              *layout, pixels.data(), stride);
     return 0;
 }

@@ -36,7 +36,8 @@ TEST(SdlOutputTest, DiskDriverReceivesTheLoopedImage) {
     ASSERT_TRUE(sndPlaySoundA(reinterpret_cast<LPCSTR>(image.data()), kLoopFromMemory));
     // Wait, within a generous bound, until a few loops have been written.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::filesystem::exists(output) && std::filesystem::file_size(output) < 4096 &&
+    std::error_code error;
+    while ((!std::filesystem::exists(output) || std::filesystem::file_size(output, error) < 4096) &&
            std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

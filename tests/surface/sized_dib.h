@@ -8,6 +8,9 @@ namespace vandrel::testing {
 
 class SizedDib : public CDibG {
 public:
+    // The surface's own assignment, not one that would hide it.
+    using CDibG::operator=;
+
     void Allocate(int width, int height) {
         SetWidth(width);
         SetHeight(height);
