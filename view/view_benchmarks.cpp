@@ -4,6 +4,7 @@
 // so the figures cover the whole work of a frame.
 #include "platform/afx/dc.h"
 #include "platform/afx/wait_cursor.h"
+#include "platform/afx/win_app.h"
 #include "platform/base/clock.h"
 #include "shell/main_frame.h"
 #include "view/benchmark_text.h"
@@ -19,7 +20,9 @@ void Report(const CString& text) {
 }
 
 // Before `deadline`, with both times on the wrapping millisecond clock.
-bool IsBefore(DWORD now, DWORD deadline) { return static_cast<LONG>(now - deadline) < 0; }
+bool IsBefore(DWORD now, DWORD deadline) {
+    return static_cast<LONG>(now - deadline) < 0;
+}
 
 }  // namespace
 
@@ -74,10 +77,18 @@ void CVandrelView::RunTimedBenchmark(int nSeconds) {
     Report(vandrel::view::TimedBenchmarkText(count, nSeconds, stop - t0, m_size));
 }
 
-void CVandrelView::OnBench100Frames() { RunFrameBenchmark(100); }
+void CVandrelView::OnBench100Frames() {
+    RunFrameBenchmark(100);
+}
 
-void CVandrelView::OnBench1000Frames() { RunFrameBenchmark(1000); }
+void CVandrelView::OnBench1000Frames() {
+    RunFrameBenchmark(1000);
+}
 
-void CVandrelView::OnBench1Second() { RunTimedBenchmark(1); }
+void CVandrelView::OnBench1Second() {
+    RunTimedBenchmark(1);
+}
 
-void CVandrelView::OnBench10Seconds() { RunTimedBenchmark(10); }
+void CVandrelView::OnBench10Seconds() {
+    RunTimedBenchmark(10);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/afx/cmd_ui.h"
+#include "platform/afx/win_app.h"
 #include "shell/main_frame.h"
 #include "view/vandrel_view.h"
 

@@ -15,7 +15,6 @@
 #include "view/frame_rate.h"
 #include "view/vandrel_view.h"
 
-using vandrel::engine::g_pSourceBits;
 
 IMPLEMENT_DYNCREATE(CVandrelView, CView)
 
@@ -69,7 +68,8 @@ int CVandrelView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
         }
         g_bDoNotUseWinG =
             static_cast<int>(GetPrivateProfileIntA("WinG", "Do Not Use", 0, kSettingsFile));
-        g_nNumRuns = static_cast<int>(GetPrivateProfileIntA("Vandrel", "Num Runs", 0, kSettingsFile));
+        g_nNumRuns =
+            static_cast<int>(GetPrivateProfileIntA("Vandrel", "Num Runs", 0, kSettingsFile));
         g_bNumRunsRead = true;
         if (g_pSourceBits == nullptr) {
             AfxThrowMemoryException();

@@ -11,7 +11,6 @@
 #include "platform/user/message_api.h"
 #include "view/vandrel_view.h"
 
-using vandrel::engine::g_pSourceBits;
 
 namespace {
 
@@ -89,13 +88,21 @@ void CVandrelView::ClearView() {
     }
 }
 
-void CVandrelView::OnFileBitmap1() { SelectBitmap(1); }
+void CVandrelView::OnFileBitmap1() {
+    SelectBitmap(1);
+}
 
-void CVandrelView::OnFileBitmap2() { SelectBitmap(2); }
+void CVandrelView::OnFileBitmap2() {
+    SelectBitmap(2);
+}
 
-void CVandrelView::OnFileBitmap3() { SelectBitmap(3); }
+void CVandrelView::OnFileBitmap3() {
+    SelectBitmap(3);
+}
 
-void CVandrelView::OnFileBitmap4() { SelectBitmap(4); }
+void CVandrelView::OnFileBitmap4() {
+    SelectBitmap(4);
+}
 
 void CVandrelView::OnUpdateFileBitmap1(CCmdUI* pCmdUI) {
     pCmdUI->Enable(TRUE);

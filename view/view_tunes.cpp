@@ -13,7 +13,9 @@ namespace {
 
 constexpr int kTuneCount = 3;
 
-void StopSound() { sndPlaySoundA(nullptr, SND_ASYNC | SND_NODEFAULT); }
+void StopSound() {
+    sndPlaySoundA(nullptr, SND_ASYNC | SND_NODEFAULT);
+}
 
 }  // namespace
 
@@ -65,15 +67,25 @@ void CVandrelView::PauseTune() {
     }
 }
 
-void CVandrelView::ResumeTune() { PlayTune(m_nCurTune); }
+void CVandrelView::ResumeTune() {
+    PlayTune(m_nCurTune);
+}
 
-void CVandrelView::OnTune1() { PlayTune(1); }
+void CVandrelView::OnTune1() {
+    PlayTune(1);
+}
 
-void CVandrelView::OnTune2() { PlayTune(2); }
+void CVandrelView::OnTune2() {
+    PlayTune(2);
+}
 
-void CVandrelView::OnTune3() { PlayTune(3); }
+void CVandrelView::OnTune3() {
+    PlayTune(3);
+}
 
-void CVandrelView::OnTune4() { PlayTune(4); }
+void CVandrelView::OnTune4() {
+    PlayTune(4);
+}
 
 void CVandrelView::OnNoSound() {
     StopSound();

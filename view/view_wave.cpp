@@ -32,13 +32,21 @@ void CVandrelView::ApplyPreset(const WaveParams& params) {
     BuildWaveTable();
 }
 
-void CVandrelView::OnZorbleSubtle() { ApplyPreset(vandrel::engine::kSubtlePreset); }
+void CVandrelView::OnZorbleSubtle() {
+    ApplyPreset(vandrel::engine::kSubtlePreset);
+}
 
-void CVandrelView::OnZorbleRipples() { ApplyPreset(vandrel::engine::kRipplesPreset); }
+void CVandrelView::OnZorbleRipples() {
+    ApplyPreset(vandrel::engine::kRipplesPreset);
+}
 
-void CVandrelView::OnZorbleWavy() { ApplyPreset(vandrel::engine::kWavyPreset); }
+void CVandrelView::OnZorbleWavy() {
+    ApplyPreset(vandrel::engine::kWavyPreset);
+}
 
-void CVandrelView::OnZorbleTyphoon() { ApplyPreset(vandrel::engine::kTyphoonPreset); }
+void CVandrelView::OnZorbleTyphoon() {
+    ApplyPreset(vandrel::engine::kTyphoonPreset);
+}
 
 void CVandrelView::OnZorbleRandom() {
     ApplyPreset(vandrel::engine::DrawRandomWaveParams([] { return std::rand(); }));
