@@ -12,6 +12,10 @@ ViewCalls& RecordedViewCalls() {
 
 IMPLEMENT_DYNCREATE(CVandrelView, CView)
 
+// Nothing of the real view's state is needed to drive the shell.
+CVandrelView::CVandrelView() = default;
+CVandrelView::~CVandrelView() = default;
+
 const vandrel::afx::MessageMap* CVandrelView::GetThisMessageMap() {
     static const vandrel::afx::MessageMapEntry entries[] = {
         vandrel::afx::OnMessage<WM_CREATE, &CVandrelView::OnCreate>(),
