@@ -125,13 +125,28 @@ public:
             if (panes[i].width < 0) {
                 addWidget(label, 1);
             } else {
-                label->setFixedWidth(panes[i].width + 2 * label->frameWidth() +
-                                     2 * label->margin());
+                FixWidth(label, panes[i].width);
                 addPermanentWidget(label);
             }
             m_labels.push_back(label);
             m_widths.push_back(panes[i].width);
         }
+    }
+    // A fixed pane grows to fit a text wider than the one it was sized for,
+    // so nothing it shows is ever cut; it never shrinks back, so it does not
+    // jitter as the text changes.
+    void SetText(int index, const QString& text) {
+        QLabel* label = Pane(index);
+        if (label == nullptr) {
+            return;
+        }
+        int& width = m_widths[static_cast<std::size_t>(index)];
+        const int needed = label->fontMetrics().horizontalAdvance(text);
+        if (width >= 0 && needed > width) {
+            width = needed;
+            FixWidth(label, width);
+        }
+        label->setText(text);
     }
     QLabel* Pane(int index) const {
         return index >= 0 && index < static_cast<int>(m_labels.size())
@@ -142,6 +157,10 @@ public:
     int Width(int index) const { return m_widths.at(static_cast<std::size_t>(index)); }
 
 private:
+    static void FixWidth(QLabel* label, int textWidth) {
+        label->setFixedWidth(textWidth + 2 * label->frameWidth() + 2 * label->margin());
+    }
+
     std::vector<QLabel*> m_labels;
     std::vector<int> m_widths;
 };
@@ -220,9 +239,8 @@ void StatusBarSetPanes(HWND statusBar, const std::vector<StatusPane>& panes) {
 }
 
 void StatusBarSetText(HWND statusBar, int pane, const std::string& text) {
-    auto* bar = As<StatusBarWidget>(statusBar);
-    if (QLabel* label = bar != nullptr ? bar->Pane(pane) : nullptr) {
-        label->setText(QString::fromLocal8Bit(text.c_str()));
+    if (auto* bar = As<StatusBarWidget>(statusBar)) {
+        bar->SetText(pane, QString::fromLocal8Bit(text.c_str()));
     }
 }
 

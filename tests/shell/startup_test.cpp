@@ -40,6 +40,16 @@ TEST_F(ShellTest, StartUpOpensTheMaximizedFrameWithItsBars) {
     }
     EXPECT_EQ(std::string(frame->m_wndStatusBar.GetPaneText(0)),
               "Vandrel 95: real-time sine wave distortion by KORVANTH");
+
+    // Today's rates have more digits than the pane was sized for: it grows to
+    // show them, and does not shrink back for a shorter text.
+    const int sized = vandrel::user::StatusBarPaneWidth(statusBar, 1);
+    frame->m_wndStatusBar.SetPaneText(1, "Fps = 123456");
+    const int wide = vandrel::user::StatusBarTextWidth(statusBar, "Fps = 123456");
+    EXPECT_GT(wide, sized);
+    EXPECT_EQ(vandrel::user::StatusBarPaneWidth(statusBar, 1), wide);
+    frame->m_wndStatusBar.SetPaneText(1, "Fps = ?");
+    EXPECT_EQ(vandrel::user::StatusBarPaneWidth(statusBar, 1), wide);
 }
 
 TEST_F(ShellTest, AFrameThatCannotBeMadeEndsTheStartUpWithAFailure) {
