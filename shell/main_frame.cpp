@@ -5,6 +5,7 @@
 
 #include "platform/gdi/gdi.h"
 #include "res/resource.h"
+#include "shell/remote_commands.h"
 #include "shell/vandrel_app.h"
 #include "view/vandrel_view.h"
 
@@ -56,7 +57,10 @@ const MessageMap* CMainFrame::GetMessageMap() const {
     return GetThisMessageMap();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The commands offered on the session bus are posted to this frame.
+    StopRemoteCommands();
+}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs) {
     const int nScreenWidth = GetSystemMetrics(SM_CXSCREEN);

@@ -8,6 +8,7 @@
 #include "platform/user/message_api.h"
 #include "res/resource.h"
 #include "shell/main_frame.h"
+#include "shell/remote_commands.h"
 #include "shell/vandrel_doc.h"
 #include "view/vandrel_view.h"
 
@@ -48,7 +49,11 @@ BOOL CVandrelApp::InitInstance() {
     OnFileNew();
     // Without a main window the loop would run for ever with nothing to show
     // or close: the template has told the user, and start-up fails.
-    return g_bAppOK && AfxGetMainWnd() != nullptr ? TRUE : FALSE;
+    if (!g_bAppOK || AfxGetMainWnd() == nullptr) {
+        return FALSE;
+    }
+    StartRemoteCommands();
+    return TRUE;
 }
 
 void CVandrelApp::ReportException(CException* e) {

@@ -1,6 +1,6 @@
 // Internal: the backing image of a painted window. Device contexts draw into
-// it at any time, also outside paint messages; what they change is shown on
-// the next repaint of the widget. On the emulated palette display the
+// it at any time, also outside paint messages; what they change is put on
+// the screen before the drawing call returns. On the emulated palette display the
 // drawing happens in system palette slots, turned into colours as it lands.
 #pragma once
 
