@@ -54,7 +54,7 @@ QWidget* CreatePushButton(const WindowRecord& record, QWidget* parent) {
 }  // namespace
 
 DialogWidget::DialogWidget(HWND window, DWORD style, QWidget* owner)
-    : QDialog(owner), m_window(window), m_style(style) {
+    : QDialog(owner), m_window(window) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
     if ((style & WS_CAPTION) == WS_CAPTION) {
         flags |= Qt::WindowTitleHint;
@@ -78,12 +78,12 @@ void DialogWidget::End(int result) {
 }
 
 void DialogWidget::closeEvent(QCloseEvent* event) {
-    // Closing is the program's decision: a box with a close box turns the
-    // request into Cancel; one without has no such way out.
+    // Closing is the program's decision: the request becomes Cancel, as the
+    // close box and Alt+F4 always sent it. A box whose template has no
+    // system menu asks the desktop for no close box, but a desktop that
+    // offers one anyway still gets an answer rather than a dead button.
     event->ignore();
-    if ((m_style & WS_SYSMENU) != 0) {
-        PostMessageA(m_window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-    }
+    PostMessageA(m_window, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
 }
 
 QWidget* CreateDialogWidget(const WindowRecord& record, QWidget* owner) {

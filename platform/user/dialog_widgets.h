@@ -23,7 +23,6 @@ protected:
 
 private:
     HWND m_window;
-    DWORD m_style;
     bool m_ended = false;
     int m_result = 0;
 };
