@@ -27,8 +27,9 @@ public:
     // The result given to EndDialog (IDOK, IDCANCEL), or -1 when the dialog
     // could not be made.
     virtual int DoModal();
-    // WM_INITDIALOG: fills the controls. TRUE lets the window system give
-    // the focus to the first control that takes it.
+    // WM_INITDIALOG: fills the controls. TRUE is the original's request for
+    // the focus on the first control that takes it, which the window system
+    // here always gives.
     virtual BOOL OnInitDialog();
     // Runs DoDataExchange in the direction asked. No exchange here checks
     // what it reads, so it always succeeds.

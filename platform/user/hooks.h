@@ -36,7 +36,7 @@ struct DialogFontMetrics {
     int charHeight;
 };
 // While set, dialogs are laid out with these measures instead of their
-// font's own. Nothing goes back to the font's.
+// font's own; an empty value goes back to the font's own.
 void SetDialogFontMetrics(std::optional<DialogFontMetrics> metrics);
 
 // Sees every message as it is posted (WM_QUIT included), before it is queued.
