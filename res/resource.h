@@ -8,6 +8,13 @@
 inline constexpr UINT IDR_MAINFRAME = 2;
 inline constexpr UINT IDI_MAKER = 1002;
 
+// Dialog templates and the controls the program addresses.
+inline constexpr UINT IDD_ABOUTBOX = 100;
+inline constexpr UINT IDD_ABOUTMAKER = 103;
+inline constexpr UINT IDD_QUICKHELP = 104;
+inline constexpr int IDC_WING_STATUS = 1000;
+inline constexpr int IDC_MAKER_EMBLEM = 1003;
+
 // Strings that are not command prompts.
 inline constexpr UINT IDS_NO_WING = 3;
 inline constexpr UINT IDS_OUT_OF_MEMORY = 4;

@@ -20,6 +20,9 @@ BOOL g_bAppOK = TRUE;
 
 const MessageMap* CVandrelApp::GetThisMessageMap() {
     static const MessageMapEntry entries[] = {
+        OnCommand<ID_APP_ABOUT, &CVandrelApp::OnAppAbout>(),
+        OnCommand<ID_HELP_ABOUTMAKER, &CVandrelApp::OnAboutMaker>(),
+        OnCommand<ID_HELP_QUICKHELP, &CVandrelApp::OnQuickHelp>(),
         OnCommand<ID_APP_EXIT, &CVandrelApp::OnAppExit>(),
         OnCommand<ID_FILE_NEW, &CVandrelApp::OnFileNew>(),
         OnCommand<ID_FILE_OPEN, &CVandrelApp::OnFileOpen>(),

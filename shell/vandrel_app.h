@@ -28,6 +28,10 @@ public:
     const vandrel::afx::MessageMap* GetMessageMap() const override;
 
 protected:
+    // Each runs its dialog modally and ignores how it was closed.
+    void OnAppAbout();
+    void OnAboutMaker();
+    void OnQuickHelp();
     void OnAppExit();
 
 private:

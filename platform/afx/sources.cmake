@@ -4,6 +4,7 @@ target_sources(vandrel_platform PRIVATE
     afx/cmd_ui.cpp
     afx/control_bar.cpp
     afx/dc.cpp
+    afx/dialog.cpp
     afx/doc_template.cpp
     afx/document.cpp
     afx/file.cpp

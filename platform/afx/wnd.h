@@ -71,6 +71,10 @@ protected:
     virtual void PostNcDestroy() {}
 
 private:
+    // Dialogs are made by the window system from their templates, with
+    // this object's procedure.
+    friend class CDialog;
+
     LRESULT Receive(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void FinishNcDestroy();
 };

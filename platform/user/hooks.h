@@ -1,5 +1,5 @@
-// Test hooks of the window system: screen metrics, answers to message boxes
-// and a view of what is posted.
+// Test hooks of the window system: screen metrics, answers to message boxes,
+// the dialog font's measures and a view of what is posted.
 #pragma once
 
 #include <functional>
@@ -28,6 +28,16 @@ void SetMessageBoxAnswerer(std::function<int(const MessageBoxRequest&)> answerer
 // While set, the file-open dialog is not shown: the answerer gives the
 // chosen file, or nothing for a cancelled dialog. Null shows it again.
 void SetFileDialogAnswerer(std::function<std::optional<std::string>()> answerer);
+
+// The dialog font's measures that dialog units are taken from: its average
+// character width and its height, in pixels.
+struct DialogFontMetrics {
+    int averageCharWidth;
+    int charHeight;
+};
+// While set, dialogs are laid out with these measures instead of their
+// font's own; an empty value goes back to the font's own.
+void SetDialogFontMetrics(std::optional<DialogFontMetrics> metrics);
 
 // Sees every message as it is posted (WM_QUIT included), before it is queued.
 void SetPostObserver(std::function<void(const MSG&)> observer);

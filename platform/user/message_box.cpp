@@ -1,6 +1,6 @@
 #include <QMessageBox>
-#include <QPalette>
 
+#include "platform/user/dialog_colors.h"
 #include "platform/user/hooks.h"
 #include "platform/user/message_box_api.h"
 #include "platform/user/modal_loop.h"
@@ -12,18 +12,11 @@ namespace {
 
 struct Settings {
     std::function<int(const hooks::MessageBoxRequest&)> answerer;
-    bool colorsSet = false;
-    COLORREF background = 0;
-    COLORREF text = 0;
 };
 
 Settings& TheSettings() {
     static Settings settings;
     return settings;
-}
-
-QColor ToQColor(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
 }
 
 QMessageBox::Icon IconFor(UINT type) {
@@ -56,14 +49,7 @@ int ShowBox(HWND owner, const QString& text, const QString& caption, UINT type) 
             box.setStandardButtons(QMessageBox::Ok);
             break;
     }
-    const Settings& settings = TheSettings();
-    if (settings.colorsSet) {
-        QPalette palette = box.palette();
-        palette.setColor(QPalette::Window, ToQColor(settings.background));
-        palette.setColor(QPalette::WindowText, ToQColor(settings.text));
-        box.setPalette(palette);
-        box.setAutoFillBackground(true);
-    }
+    ApplyDialogColors(box);
     RunModal(box);
     if (box.clickedButton() == nullptr) {
         return IDCANCEL;  // closed by a quit request
@@ -81,13 +67,6 @@ int ShowBox(HWND owner, const QString& text, const QString& caption, UINT type) 
 }
 
 }  // namespace
-
-void SetDialogColors(COLORREF background, COLORREF text) {
-    Settings& settings = TheSettings();
-    settings.colorsSet = true;
-    settings.background = background;
-    settings.text = text;
-}
 
 }  // namespace vandrel::user
 

@@ -3,6 +3,11 @@ set(vandrel_user_sources
     user/backing_surface.cpp
     user/controls.cpp
     user/cursor.cpp
+    user/dialog_colors.cpp
+    user/dialog_create.cpp
+    user/dialog_loop.cpp
+    user/dialog_units.cpp
+    user/dialog_widgets.cpp
     user/dib_image.cpp
     user/file_dialog.cpp
     user/key_router.cpp

@@ -39,8 +39,9 @@ namespace vandrel::user {
 using WindowProcedure = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 
 // What a window is on screen: a top-level frame with a menu bar and a painted
-// client area, a painted child, or one of the two native bar controls.
-enum class WindowKind { Frame, Painted, ToolBar, StatusBar };
+// client area, a painted child, one of the two native bar controls, or a
+// dialog box and the static texts, icons and buttons on it.
+enum class WindowKind { Frame, Painted, ToolBar, StatusBar, Dialog, Static, Button };
 
 // Creates a window of `kind` from `cs` (position, size, style, parent and the
 // child id carried in hMenu) and sends it WM_CREATE and then WM_SIZE. The

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/user/controls_widgets.h"
+#include "platform/user/dialog_widgets.h"
 #include "platform/user/menu_internal.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/qt_host.h"
@@ -43,6 +44,13 @@ QWidget* MakeWidget(WindowRecord& record, QWidget* parentArea) {
             return record.clientArea;
         case WindowKind::StatusBar:
             record.clientArea = CreateStatusBarWidget(record.handle, parentArea);
+            return record.clientArea;
+        case WindowKind::Dialog:
+            record.clientArea = CreateDialogWidget(record, parentArea);
+            return record.clientArea;
+        case WindowKind::Static:
+        case WindowKind::Button:
+            record.clientArea = CreateDialogControlWidget(record, parentArea);
             return record.clientArea;
     }
     return nullptr;
@@ -145,7 +153,13 @@ HWND CreateWindowObject(const CREATESTRUCT& cs, WindowKind kind, WindowProcedure
     record.text = cs.lpszName != nullptr ? cs.lpszName : "";
     registry.windows.emplace(reinterpret_cast<std::uintptr_t>(record.handle), std::move(owned));
 
-    record.widget = MakeWidget(record, child ? parentRecord->clientArea.data() : nullptr);
+    // A child lives in its parent's client area; a dialog box is owned by
+    // its parent window and stays in front of it.
+    QWidget* parentWidget = nullptr;
+    if (parentRecord != nullptr) {
+        parentWidget = child ? parentRecord->clientArea.data() : parentRecord->widget.data();
+    }
+    record.widget = MakeWidget(record, parentWidget);
     if (child) {
         record.widget->setGeometry(cs.x, cs.y, std::max(0, cs.cx), std::max(0, cs.cy));
     } else {

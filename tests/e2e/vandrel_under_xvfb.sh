@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program on its own Xvfb display with a window manager and a
-# session bus: it must open maximized with its caption, show its menus, and
-# end with status 0 on Ctrl+X. Screenshots go to the given folder.
+# session bus: it must open maximized with its caption, show its menus, open
+# Quick Help on F1 and close it on Escape, and end with status 0 on Ctrl+X. Screenshots go to the given folder.
 # Usage: vandrel_under_xvfb.sh VANDREL SCREENSHOT_DIR
 # Exits 77 (skipped) when Xvfb or its companions are not installed.
 set -euo pipefail
@@ -69,6 +69,21 @@ dbus-run-session -- bash -euo pipefail -c '
     sleep 0.3
     xdotool key Escape
     sleep 0.3
+
+    xdotool key F1
+    help=$(timeout 10 xdotool search --sync --onlyvisible --name "^Quick Help$" | head -1)
+    [[ -n "$help" ]] || { echo "F1 showed no Quick Help"; exit 1; }
+    sleep 0.5
+    import -window root "$SHOTS/vandrel-quick-help.png"
+    xdotool key Escape
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^Quick Help$" >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    if xdotool search --onlyvisible --name "^Quick Help$" >/dev/null 2>&1; then
+        echo "Escape left Quick Help open"
+        exit 1
+    fi
 
     xdotool key --clearmodifiers ctrl+x
     for _ in $(seq 100); do
