@@ -15,7 +15,6 @@
 #include "view/frame_rate.h"
 #include "view/vandrel_view.h"
 
-
 IMPLEMENT_DYNCREATE(CVandrelView, CView)
 
 namespace {

@@ -11,7 +11,6 @@
 #include "platform/user/message_api.h"
 #include "view/vandrel_view.h"
 
-
 namespace {
 
 // The hidden pictures' numbers; any number from kFirstHiddenPicture on that
