@@ -3,6 +3,7 @@
 // Each case runs in a process of its own, as the WinG binding is settled
 // once per process.
 #include "engine/render_state.h"
+#include "platform/base/global_memory.h"
 #include "res/resource.h"
 #include "tests/view/view_fixture.h"
 
@@ -90,6 +91,18 @@ INSTANTIATE_TEST_SUITE_P(ScreensAndWinG, StartSizeTest,
                                            StartSize{641, true, ID_DISPLAY_DOUBLED},
                                            StartSize{640, false, ID_DISPLAY_NORMAL},
                                            StartSize{641, false, ID_DISPLAY_NORMAL}));
+
+TEST_F(StartUpTest, NoMemoryForTheSourcePictureIsAFatalErrorNotACrash) {
+    // Every global allocation fails from here, the source buffer first.
+    vandrel::hooks::FailGlobalAllocAfter(0);
+    EXPECT_FALSE(Start());
+    vandrel::hooks::ClearAllocationFailure();
+    EXPECT_FALSE(g_bAppOK);
+    ASSERT_FALSE(m_boxes.empty());
+    CString outOfMemory;
+    outOfMemory.LoadString(IDS_OUT_OF_MEMORY);
+    EXPECT_EQ(m_boxes[0].text, outOfMemory.str());
+}
 
 TEST_F(StartUpTest, AnUnwritableCountDoesNotDisturbTheExit) {
     ASSERT_TRUE(Start());
