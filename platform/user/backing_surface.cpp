@@ -1,6 +1,29 @@
 #include "platform/user/backing_surface.h"
 
+#include <cstdlib>
+
 namespace vandrel::user {
+
+namespace {
+
+// Rows start on cache lines, as the WinG component's doubling kernels expect
+// of a window image: QImage's own buffer is only 16-byte aligned, which costs
+// every row of every doubled frame a head done pixel by pixel and a masked
+// tail. Without the memory for that, a plain image still works.
+QImage CacheAlignedImage(QSize size) {
+    constexpr qsizetype kAlignment = 64;
+    const qsizetype stride =
+        (qsizetype{size.width()} * 4 + kAlignment - 1) / kAlignment * kAlignment;
+    void* pixels = std::aligned_alloc(kAlignment, static_cast<std::size_t>(stride * size.height()));
+    if (pixels == nullptr) {
+        return QImage(size, QImage::Format_RGB32);
+    }
+    return QImage(
+        static_cast<uchar*>(pixels), size.width(), size.height(), stride, QImage::Format_RGB32,
+        [](void* memory) { std::free(memory); }, pixels);
+}
+
+}  // namespace
 
 BackingSurface::BackingSurface(QWidget* area) : m_area(area) {
     Sync();
@@ -15,7 +38,7 @@ void BackingSurface::Sync() {
     if (m_image.size() == size) {
         return;
     }
-    m_image = QImage(size, QImage::Format_RGB32);
+    m_image = CacheAlignedImage(size);
     m_image.fill(Qt::white);
     m_slots.assign(static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()),
                    0);
