@@ -93,7 +93,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(end), std::move(line));
         return;
     }
-    m_lines.push_back(Line{"[" + std::string(section) + "]", std::string(section), {}, true});
+    std::string header = "[";
+    header.append(section).append("]");
+    m_lines.push_back(Line{std::move(header), std::string(section), {}, true});
     m_lines.push_back(std::move(line));
 }
 

@@ -66,9 +66,10 @@ TEST_F(MessageQueueTest, BroadcastsReachEveryTopLevelWindowButNoChild) {
     PostMessageA(HWND_BROADCAST, WM_USER + 3, 0, 0);
     DispatchPending();
     for (HWND window : {m_window, other}) {
-        EXPECT_EQ(
-            m_windows.Received(window, {WM_SIZE, WM_ACTIVATE, WM_PAINT, WM_ERASEBKGND}).back(),
-            WM_USER + 3);
+        const auto kept =
+            m_windows.Received(window, {WM_SIZE, WM_ACTIVATE, WM_PAINT, WM_ERASEBKGND});
+        ASSERT_FALSE(kept.empty());
+        EXPECT_EQ(kept.back(), WM_USER + 3);
         const auto received = m_windows.Received(window);
         EXPECT_EQ(std::count(received.begin(), received.end(), WM_PALETTECHANGED), 1);
     }
