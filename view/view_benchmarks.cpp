@@ -19,6 +19,18 @@ void Report(const CString& text) {
     }
 }
 
+// The view's client context with the picture's palette realised in it, as
+// every benchmark frame is presented through it.
+class BenchmarkCanvas : public CClientDC {
+public:
+    BenchmarkCanvas(CWnd* pView, CPalId* pPalette) : CClientDC(pView) {
+        if (pPalette != nullptr) {
+            SelectPalette(pPalette, FALSE);
+            RealizePalette();
+        }
+    }
+};
+
 // Before `deadline`, with both times on the wrapping millisecond clock.
 bool IsBefore(DWORD now, DWORD deadline) {
     return static_cast<LONG>(now - deadline) < 0;
@@ -34,11 +46,7 @@ void CVandrelView::PresentFrameTo(CDC* pDC) {
 
 void CVandrelView::RunFrameBenchmark(int nFrames) {
     CWaitCursor wait;
-    CClientDC dc(this);
-    if (m_pPalette != nullptr) {
-        dc.SelectPalette(m_pPalette, FALSE);
-        dc.RealizePalette();
-    }
+    BenchmarkCanvas dc(this, m_pPalette);
     const DWORD t0 = timeGetTime();
     for (int i = 0; i < nFrames; ++i) {
         RenderFrame();
@@ -51,11 +59,7 @@ void CVandrelView::RunFrameBenchmark(int nFrames) {
 
 void CVandrelView::RunTimedBenchmark(int nSeconds) {
     CWaitCursor wait;
-    CClientDC dc(this);
-    if (m_pPalette != nullptr) {
-        dc.SelectPalette(m_pPalette, FALSE);
-        dc.RealizePalette();
-    }
+    BenchmarkCanvas dc(this, m_pPalette);
     const DWORD t0 = timeGetTime();
     const DWORD deadline = t0 + 1000U * static_cast<DWORD>(nSeconds);
     int count = 0;
