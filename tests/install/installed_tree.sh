@@ -5,10 +5,10 @@
 # installed program resolves its libraries inside the installed tree and
 # starts: with no display it must get as far as saying so, which a missing
 # library (the loader's status 127) would prevent.
-# Usage: installed_tree.sh BUILD_DIR WORK_DIR BINDIR LIBDIR DATADIR
+# Usage: installed_tree.sh CMAKE BUILD_DIR WORK_DIR BINDIR LIBDIR DATADIR
 set -uo pipefail
 
-build=$1 work=$2 bindir=$3 libdir=$4 datadir=$5
+cmake=$1 build=$2 work=$3 bindir=$4 libdir=$5 datadir=$6
 root=$work/root
 app=org.korvanth.Vandrel
 failed=0
@@ -20,7 +20,7 @@ fail() {
 
 rm -rf "$work"
 mkdir -p "$work"
-if ! DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
+if ! DESTDIR=$root "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
     cat "$work/install.log"
     echo "FAIL: cmake --install"
     exit 1
