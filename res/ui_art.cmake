@@ -31,6 +31,17 @@ set(ui_art_icon1002 ${ui_art_dir}/12_maker.txt)
 set(ui_art_out ${CMAKE_CURRENT_BINARY_DIR}/ui_art)
 set(ui_art_outputs
     ${ui_art_out}/toolbar.dib ${ui_art_out}/icon2.ico-image ${ui_art_out}/icon1002.ico-image)
+
+# The application icon once more, as PNGs for the desktop's icon theme: 32 x 32
+# as drawn, and scaled up by whole pixels for the larger sizes desktops ask for.
+set(ui_art_app_icon_sizes 32 64 128)
+set(ui_art_png_args "")
+set(ui_art_app_icons "")
+foreach(size IN LISTS ui_art_app_icon_sizes)
+    list(APPEND ui_art_png_args --png 2=${size})
+    list(APPEND ui_art_outputs ${ui_art_out}/icon2-${size}.png)
+    list(APPEND ui_art_app_icons ${size} ${ui_art_out}/icon2-${size}.png)
+endforeach()
 set(ui_art_preview_args "")
 if(VANDREL_UI_ART_PREVIEW)
     set(ui_art_preview_dir ${CMAKE_CURRENT_BINARY_DIR}/ui_art_preview)
@@ -44,7 +55,8 @@ endif()
 add_custom_command(
     OUTPUT ${ui_art_outputs}
     COMMAND make_ui_art --out ${ui_art_out} ${ui_art_preview_args}
-            --icon 2=${ui_art_icon2} --icon 1002=${ui_art_icon1002} ${ui_art_strip}
+            --icon 2=${ui_art_icon2} --icon 1002=${ui_art_icon1002} ${ui_art_png_args}
+            ${ui_art_strip}
     DEPENDS make_ui_art ${ui_art_strip}
     COMMENT "Drawing the toolbar strip and icons from their pixel art"
     VERBATIM)
@@ -54,3 +66,6 @@ set_property(GLOBAL PROPERTY VANDREL_UI_ART_RESOURCES
     2 2 ${ui_art_out}/toolbar.dib
     3 2 ${ui_art_out}/icon2.ico-image
     3 1002 ${ui_art_out}/icon1002.ico-image)
+
+# Pairs of size and PNG file of the application icon, for the install rules.
+set_property(GLOBAL PROPERTY VANDREL_APP_ICON_PNGS ${ui_art_app_icons})

@@ -6,7 +6,7 @@ set -euo pipefail
 VANDREL_PACKAGES=(
     cmake g++ ninja-build qt6-base-dev libsdl2-dev libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format xvfb xauth xdotool x11-apps imagemagick sox
-    openbox dbus libglib2.0-bin
+    openbox dbus libglib2.0-bin desktop-file-utils dpkg-dev
 )
 
 vandrel_install_packages() {

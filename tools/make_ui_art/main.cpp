@@ -1,12 +1,16 @@
 // make_ui_art: turns the text pixel art of the toolbar and the icons into the
 // binary resources the program embeds.
 //
-//   make_ui_art --out DIR [--preview DIR] [--icon NAME=ART]... STRIP_ART...
+//   make_ui_art --out DIR [--preview DIR] [--icon NAME=ART]... [--png NAME=SIZE]...
+//               STRIP_ART...
 //
 // Writes DIR/toolbar.dib (the strip, pictures in the order given) and, for
-// each --icon, DIR/iconNAME.ico-image. With --preview, also writes .bmp files
-// of the same pictures for a viewer. Nothing is written unless every art file
-// reads cleanly, so a bad edit never leaves stale half-updated resources.
+// each --icon, DIR/iconNAME.ico-image. Each --png also writes the icon NAME
+// as DIR/iconNAME-SIZE.png, SIZE x SIZE pixels, for the desktop's icon theme.
+// With --preview, also writes .bmp files of the same pictures for a viewer.
+// Nothing is written unless every art file reads cleanly, so a bad edit never
+// leaves stale half-updated resources.
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +23,7 @@
 
 #include "bmp_file.h"
 #include "icon_image.h"
+#include "icon_png.h"
 #include "pixel_art.h"
 #include "toolbar_strip.h"
 
@@ -32,10 +37,16 @@ struct IconRequest {
     fs::path art;
 };
 
+struct PngRequest {
+    std::string iconName;
+    int size = 0;
+};
+
 struct Options {
     fs::path outDir;
     std::optional<fs::path> previewDir;
     std::vector<IconRequest> icons;
+    std::vector<PngRequest> pngs;
     std::vector<fs::path> stripArt;
 };
 
@@ -52,6 +63,24 @@ IconRequest ParseIconRequest(std::string_view text) {
     return {std::string(text.substr(0, equals)), fs::path(text.substr(equals + 1))};
 }
 
+PngRequest ParsePngRequest(std::string_view text) {
+    const auto equals = text.find('=');
+    const std::string size =
+        equals == std::string_view::npos ? "" : std::string(text.substr(equals + 1));
+    // Four digits are plenty for an icon and keep std::stoi from overflowing.
+    const bool digits = !size.empty() && size.size() <= 4 &&
+                        size.find_first_not_of("0123456789") == std::string::npos;
+    if (equals == 0 || !digits) {
+        throw UsageError("--png takes NAME=SIZE, got '" + std::string(text) + "'");
+    }
+    PngRequest request{std::string(text.substr(0, equals)), std::stoi(size)};
+    if (request.size == 0 || request.size % kArtSize != 0) {
+        throw UsageError("--png: the size must be a multiple of " + std::to_string(kArtSize) +
+                         ", got " + size);
+    }
+    return request;
+}
+
 Options ParseOptions(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
@@ -63,6 +92,8 @@ Options ParseOptions(int argc, char** argv) {
             options.previewDir = argv[++i];
         } else if (arg == "--icon" && hasValue) {
             options.icons.push_back(ParseIconRequest(argv[++i]));
+        } else if (arg == "--png" && hasValue) {
+            options.pngs.push_back(ParsePngRequest(argv[++i]));
         } else if (arg.starts_with("--")) {
             throw UsageError("unknown or incomplete option " + std::string(arg));
         } else {
@@ -71,7 +102,16 @@ Options ParseOptions(int argc, char** argv) {
     }
     if (options.outDir.empty() || options.stripArt.empty()) {
         throw UsageError(
-            "usage: make_ui_art --out DIR [--preview DIR] [--icon NAME=ART]... STRIP_ART...");
+            "usage: make_ui_art --out DIR [--preview DIR] [--icon NAME=ART]... "
+            "[--png NAME=SIZE]... STRIP_ART...");
+    }
+    for (const PngRequest& png : options.pngs) {
+        const bool known =
+            std::any_of(options.icons.begin(), options.icons.end(),
+                        [&](const IconRequest& icon) { return icon.name == png.iconName; });
+        if (!known) {
+            throw UsageError("--png " + png.iconName + "=...: no --icon " + png.iconName);
+        }
     }
     return options;
 }
@@ -108,6 +148,12 @@ void Run(const Options& options) {
         if (options.previewDir) {
             WriteFile(*options.previewDir / (stem + ".bmp"),
                       BmpFile(EncodeDib4(IconOnDesktop(icons[i]))));
+        }
+        for (const PngRequest& png : options.pngs) {
+            if (png.iconName == options.icons[i].name) {
+                WriteFile(options.outDir / (stem + "-" + std::to_string(png.size) + ".png"),
+                          EncodeIconPng(icons[i], png.size));
+            }
         }
     }
 }
