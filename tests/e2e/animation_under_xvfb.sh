@@ -78,7 +78,7 @@ dbus-run-session -- bash -euo pipefail -c '
 
     start first
     import -window root "$SHOTS/doubled-1.png"
-    sleep 0.3
+    sleep 1
     import -window root "$SHOTS/doubled-2.png"
     [[ $(backdrop "$SHOTS/doubled-1.png") == "$grey" ]] || fail "the backdrop is not grey"
     [[ $(outer "$SHOTS/doubled-1.png") != "$grey" ]] || fail "it did not start doubled"
@@ -86,8 +86,13 @@ dbus-run-session -- bash -euo pipefail -c '
         "$SHOTS/doubled-2.png" null: 2>&1 || true)
     (( ${differing%% *} > 1000 )) || fail "the picture does not move ($differing pixels differ)"
 
-    # Tune 1 plays now that the window is active.
+    # Tune 1 plays now that the window is active; on a busy machine the
+    # device may take a moment to write its first buffers.
     bytes=4096
+    for _ in $(seq 100); do
+        (( $(stat -c %s "$WORK/first.raw" 2>/dev/null || echo 0) >= bytes )) && break
+        sleep 0.1
+    done
     cmp -s -n "$bytes" "$WORK/first.raw" <(tail -c +45 "$TUNE1") ||
         fail "the sound device did not receive tune 1"
 
@@ -110,7 +115,7 @@ dbus-run-session -- bash -euo pipefail -c '
     xdotool key F10
     sleep 0.5
     size=$(stat -c %s "$WORK/first.raw")
-    sleep 1
+    sleep 1.5
     tail -c +$((size + 1)) "$WORK/first.raw" | head -c 8192 >"$WORK/after-f10.raw"
     [[ -s "$WORK/after-f10.raw" ]] || fail "the sound device stopped writing"
     [[ -z $(tr -d "\200" <"$WORK/after-f10.raw" | head -c 1) ]] || fail "F10 did not silence it"
