@@ -4,7 +4,8 @@
 # picture moves on a grey backdrop, the keys change its size and picture,
 # tune 1 plays once the window is active and F10 silences it, a benchmark
 # sent over the session bus reports in the status bar, every run is counted,
-# and "Do Not Use" starts it at normal size with Window mode unavailable.
+# "Do Not Use" starts it at normal size with Window mode unavailable, and
+# the emulated 256-colour display shows it too.
 # Usage: animation_under_xvfb.sh VANDREL TUNE1_WAV SCREENSHOT_DIR
 # Exits 77 (skipped) when Xvfb or its companions are not installed.
 set -euo pipefail
@@ -148,5 +149,19 @@ dbus-run-session -- bash -euo pipefail -c '
     [[ $(backdrop "$SHOTS/gdi-ctrl-w.png") == "$grey" ]] || fail "Window mode worked without WinG"
     stop
     grep -qx "Num Runs=2" "$VANDREL_PROFILE_DIR/KORVANTH.INI" || fail "the second run was not counted"
+
+    # On the emulated 256-colour display: the grey is one of its static
+    # colours, and the picture moves through its identity palette.
+    printf "[Vandrel]\nNum Runs=2\n" >"$VANDREL_PROFILE_DIR/KORVANTH.INI"
+    VANDREL_DISPLAY=palette start third
+    import -window root "$SHOTS/palette-1.png"
+    sleep 1
+    import -window root "$SHOTS/palette-2.png"
+    [[ $(backdrop "$SHOTS/palette-1.png") == "$grey" ]] || fail "no grey backdrop on the palette display"
+    [[ $(outer "$SHOTS/palette-1.png") != "$grey" ]] || fail "no doubled picture on the palette display"
+    differing=$(compare -metric AE -crop 512x512+256+144 "$SHOTS/palette-1.png" \
+        "$SHOTS/palette-2.png" null: 2>&1 || true)
+    (( ${differing%% *} > 1000 )) || fail "the picture does not move on the palette display"
+    stop
     echo "all checks passed"
 '
