@@ -18,6 +18,10 @@
 class CDC;
 class CPalId;
 
+namespace vandrel::surface {
+struct PictureSource;
+}
+
 class CDibG : public CObject {
     DECLARE_DYNAMIC(CDibG);
 
@@ -177,4 +181,10 @@ private:
     // A create operation on a created surface would keep the old memory
     // while the source has its own size: refuse it before anything changes.
     void RequireEmpty();
+    // What every loader does once its source has been read and checked: a
+    // null source is refused. Loading keeps the surface's colour table
+    // unless takeColours says the source's replace it.
+    void CreateFromSource(const vandrel::surface::PictureSource* source, CPalId* pal);
+    void LoadFromSource(const vandrel::surface::PictureSource* source, CPalId* pal,
+                        bool takeColours);
 };

@@ -75,77 +75,65 @@ std::optional<PictureSource> ReadSource(CDibG& surface, Reader read) {
 
 }  // namespace
 
-void CDibG::CreateFromResource(const CString& name, CPalId* pal) {
-    RequireEmpty();
-    const auto source = ReadSource(
-        *this, [&] { return vandrel::surface::ReadResourcePicture(GetResourceHandle(), name); });
-    if (!source || pal == nullptr) {
+void CDibG::CreateFromSource(const PictureSource* source, CPalId* pal) {
+    if (source == nullptr || pal == nullptr) {
         ThrowResourceError();
     }
     BuildPaletteFrom(pal, *source);
     const vandrel::surface::PaletteBracket bracket(pal);
     CreateSurface(source->width, source->height, pal);
     SetBits(source->rows, source->orientation);
+}
+
+void CDibG::LoadFromSource(const PictureSource* source, CPalId* pal, bool takeColours) {
+    if (source == nullptr || pal == nullptr || !IsCreated() || source->width != GetWidth() ||
+        source->height != GetHeight()) {
+        ThrowResourceError();
+    }
+    if (takeColours) {
+        std::copy_n(source->colours, 256, m_bmi.bmiColors);
+    }
+    BuildPaletteFrom(pal, *source);
+    const vandrel::surface::PaletteBracket bracket(pal);
+    SetBits(source->rows, source->orientation);
+}
+
+void CDibG::CreateFromResource(const CString& name, CPalId* pal) {
+    RequireEmpty();
+    const auto source = ReadSource(
+        *this, [&] { return vandrel::surface::ReadResourcePicture(GetResourceHandle(), name); });
+    CreateFromSource(source ? &*source : nullptr, pal);
 }
 
 void CDibG::LoadFromResource(const CString& name, CPalId* pal) {
     const auto source = ReadSource(
         *this, [&] { return vandrel::surface::ReadResourcePicture(GetResourceHandle(), name); });
-    if (!source || pal == nullptr || !IsCreated() || source->width != GetWidth() ||
-        source->height != GetHeight()) {
-        ThrowResourceError();
-    }
-    BuildPaletteFrom(pal, *source);
-    const vandrel::surface::PaletteBracket bracket(pal);
-    SetBits(source->rows, source->orientation);
+    // A resource's colours only build the palette; the surface keeps its own.
+    LoadFromSource(source ? &*source : nullptr, pal, false);
 }
 
 void CDibG::CreateFromBMP(const CString& path, CPalId* pal) {
     RequireEmpty();
     const auto source = ReadSource(*this, [&] { return vandrel::surface::ReadBmpPicture(path); });
-    if (!source || pal == nullptr) {
-        ThrowResourceError();
+    if (source && pal != nullptr) {
+        // The file's header is kept; creation sets the size and row order again.
+        m_bmi.bmiHeader = source->header;
     }
-    // The file's header is kept; creation sets the size and row order again.
-    m_bmi.bmiHeader = source->header;
-    BuildPaletteFrom(pal, *source);
-    const vandrel::surface::PaletteBracket bracket(pal);
-    CreateSurface(source->width, source->height, pal);
-    SetBits(source->rows, source->orientation);
+    CreateFromSource(source ? &*source : nullptr, pal);
 }
 
 void CDibG::LoadFromBMP(const CString& path, CPalId* pal) {
     const auto source = ReadSource(*this, [&] { return vandrel::surface::ReadBmpPicture(path); });
-    if (!source || pal == nullptr || !IsCreated() || source->width != GetWidth() ||
-        source->height != GetHeight()) {
-        ThrowResourceError();
-    }
-    std::copy_n(source->colours, 256, m_bmi.bmiColors);
-    BuildPaletteFrom(pal, *source);
-    const vandrel::surface::PaletteBracket bracket(pal);
-    SetBits(source->rows, source->orientation);
+    LoadFromSource(source ? &*source : nullptr, pal, true);
 }
 
 void CDibG::CreateFromPCX(const CString& path, CPalId* pal) {
     RequireEmpty();
     const auto source = ReadSource(*this, [&] { return vandrel::surface::ReadPcxPicture(path); });
-    if (!source || pal == nullptr) {
-        ThrowResourceError();
-    }
-    BuildPaletteFrom(pal, *source);
-    const vandrel::surface::PaletteBracket bracket(pal);
-    CreateSurface(source->width, source->height, pal);
-    SetBits(source->rows, source->orientation);
+    CreateFromSource(source ? &*source : nullptr, pal);
 }
 
 void CDibG::LoadFromPCX(const CString& path, CPalId* pal) {
     const auto source = ReadSource(*this, [&] { return vandrel::surface::ReadPcxPicture(path); });
-    if (!source || pal == nullptr || !IsCreated() || source->width != GetWidth() ||
-        source->height != GetHeight()) {
-        ThrowResourceError();
-    }
-    std::copy_n(source->colours, 256, m_bmi.bmiColors);
-    BuildPaletteFrom(pal, *source);
-    const vandrel::surface::PaletteBracket bracket(pal);
-    SetBits(source->rows, source->orientation);
+    LoadFromSource(source ? &*source : nullptr, pal, true);
 }
