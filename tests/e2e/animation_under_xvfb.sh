@@ -22,21 +22,9 @@ done
 mkdir -p "$shots"
 work="$(mktemp -d)"
 
-display=""
-for n in $(seq 141 190); do
-    if [[ ! -e "/tmp/.X${n}-lock" && ! -e "/tmp/.X11-unix/X${n}" ]]; then
-        display=":$n"
-        break
-    fi
-done
-[[ -n "$display" ]] || { echo "no free display number"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_display.sh"
+start_xvfb 141 190
 trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 50); do
-    [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break
-    sleep 0.1
-done
 
 export DISPLAY="$display" VANDREL="$vandrel" TUNE1="$tune1" SHOTS="$shots" WORK="$work"
 export VANDREL_PROFILE_DIR="$work/profile" SDL_AUDIODRIVER=disk

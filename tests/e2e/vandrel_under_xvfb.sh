@@ -16,22 +16,9 @@ for tool in Xvfb openbox xdotool import dbus-run-session; do
 done
 mkdir -p "$shots"
 
-display=""
-for n in $(seq 90 140); do
-    if [[ ! -e "/tmp/.X${n}-lock" && ! -e "/tmp/.X11-unix/X${n}" ]]; then
-        display=":$n"
-        break
-    fi
-done
-[[ -n "$display" ]] || { echo "no free display number"; exit 1; }
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_display.sh"
+start_xvfb 90 140
 trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break
-    sleep 0.1
-done
 
 export DISPLAY="$display" VANDREL="$vandrel" SHOTS="$shots"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
