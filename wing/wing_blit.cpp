@@ -1,17 +1,19 @@
 // WinG copies: straight from the 8-bit bitmap selected into a WinG context
 // into the destination window's image, through one 256-entry lookup per
-// call. The x2 enlargement the program presents every frame has a kernel of
-// its own; every other size goes through the nearest-neighbour scaler.
+// call. The x2 enlargement the program presents every frame goes to the
+// window as a drawing it can put straight on the screen; every other size
+// goes through the nearest-neighbour scaler.
 // Destinations that are not window images take the GDI layer's general path.
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 #include "platform/gdi/color.h"
 #include "platform/gdi/dib_access.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/hooks.h"
 #include "platform/gdi/window_surface.h"
-#include "wing/kernels/doubling_kernels.h"
+#include "wing/doubled_copy.h"
 #include "wing/wing_api.h"
 
 namespace {
@@ -27,11 +29,17 @@ bool Inside(const Rect& r, int width, int height) {
            r.y + r.cy <= height;
 }
 
+// Each value takes the colour of the bitmap's table, written out here rather
+// than asked of the GDI layer entry by entry, since the lookup is rebuilt for
+// every frame.
+void BuildColourLookup(const DibDescription& source, PixelLookup& lookup) {
+    for (std::size_t i = 0; i < 256; ++i) {
+        lookup[i] = Xrgb(RgbOf(source.colors[i]));
+    }
+}
+
 // On the palette display a WinG bitmap carries an identity palette, so its
-// pixel values are system palette slots already and pass unchanged; on a
-// true-colour display each value takes the colour of the bitmap's table,
-// written out here rather than asked of the GDI layer entry by entry, since
-// the lookup is rebuilt for every frame.
+// pixel values are system palette slots already and pass unchanged.
 bool BuildLookup(HDC dst, const PixelBuffer& target, const DibDescription& source,
                  PixelLookup& lookup) {
     switch (target.format) {
@@ -41,9 +49,7 @@ bool BuildLookup(HDC dst, const PixelBuffer& target, const DibDescription& sourc
             }
             return true;
         case PixelFormat::Xrgb32:
-            for (std::size_t i = 0; i < 256; ++i) {
-                lookup[i] = Xrgb(RgbOf(source.colors[i]));
-            }
+            BuildColourLookup(source, lookup);
             return true;
         case PixelFormat::TableIndex8:
             break;
@@ -54,41 +60,30 @@ bool BuildLookup(HDC dst, const PixelBuffer& target, const DibDescription& sourc
     return BuildPixelLookup(dst, target, info, DIB_RGB_COLORS, lookup) != FALSE;
 }
 
-RECT DoubleExactly(const PixelBuffer& source, const Rect& from, const PixelBuffer& target,
-                   const Rect& to, const PixelLookup& lookup) {
-    static const vandrel::wing::DoubleRowKernel kernel =
-        vandrel::wing::DoubleRowKernelOf(vandrel::wing::FastestBlitPath());
-    vandrel::wing::DoublingTable table;
-    vandrel::wing::PrepareDoublingTable(lookup, table);
-    const int count = static_cast<int>(from.cx);
-    for (std::int64_t r = 0; r < from.cy; ++r) {
-        const BYTE* in = source.Row(static_cast<int>(from.y + r)) + from.x;
-        const int y = static_cast<int>(to.y + 2 * r);
-        auto* upper = reinterpret_cast<std::uint32_t*>(target.Row(y)) + to.x;
-        auto* lower = reinterpret_cast<std::uint32_t*>(target.Row(y + 1)) + to.x;
-        kernel(in, count, table, upper, lower);
-    }
-    return RECT{static_cast<LONG>(to.x), static_cast<LONG>(to.y), static_cast<LONG>(to.x + to.cx),
-                static_cast<LONG>(to.y + to.cy)};
-}
-
 BOOL BlitToWindow(HDC dst, PixelSurface& window, const DibDescription& source, const Rect& from,
                   const Rect& to) {
+    const PixelBuffer& pixels = source.pixels;
+    // The exact x2 copy asks only for the window image's shape: asking for
+    // its pixels would first bring the previous frame into it, for nothing.
+    const SurfaceLayout layout = window.Layout();
+    if (layout.format == PixelFormat::Xrgb32 && to.cx == 2 * from.cx && to.cy == 2 * from.cy &&
+        Inside(from, pixels.width, pixels.height) && Inside(to, layout.width, layout.height)) {
+        PixelLookup lookup;
+        BuildColourLookup(source, lookup);
+        window.Present(std::make_unique<vandrel::wing::DoubledCopy>(
+            pixels, static_cast<int>(from.x), static_cast<int>(from.y), static_cast<int>(from.cx),
+            static_cast<int>(from.cy), lookup,
+            POINT{static_cast<LONG>(to.x), static_cast<LONG>(to.y)}));
+        return TRUE;
+    }
     const PixelBuffer target = window.Pixels();
     PixelLookup lookup;
     if (target.IsEmpty() || !BuildLookup(dst, target, source, lookup)) {
         return FALSE;
     }
-    const PixelBuffer& pixels = source.pixels;
-    RECT changed;
-    if (target.format == PixelFormat::Xrgb32 && to.cx == 2 * from.cx && to.cy == 2 * from.cy &&
-        Inside(from, pixels.width, pixels.height) && Inside(to, target.width, target.height)) {
-        changed = DoubleExactly(pixels, from, target, to, lookup);
-    } else {
-        const IndexedImage image{pixels.topRow, pixels.width, pixels.height, pixels.stride};
-        changed = StretchIndexed(image, {from.x, from.cx}, {from.y, from.cy}, target, {to.x, to.cx},
-                                 {to.y, to.cy}, lookup);
-    }
+    const IndexedImage image{pixels.topRow, pixels.width, pixels.height, pixels.stride};
+    const RECT changed = StretchIndexed(image, {from.x, from.cx}, {from.y, from.cy}, target,
+                                        {to.x, to.cx}, {to.y, to.cy}, lookup);
     if (changed.right > changed.left && changed.bottom > changed.top) {
         window.PixelsChanged(changed);
     }

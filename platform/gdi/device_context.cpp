@@ -114,6 +114,12 @@ void SetWindowSurfaceProvider(WindowSurfaceProvider* provider) {
     g_provider = provider;
 }
 
+void SettleWindowDrawings() {
+    if (g_provider != nullptr) {
+        g_provider->SettleDrawings();
+    }
+}
+
 HDC CreateSurfaceDC(PixelSurface& surface) {
     return CreateDc(DcKind::Surface, &surface);
 }

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/gdi/window_surface.h"
+
 namespace {
 
 std::string g_folderOverride;
@@ -60,6 +62,7 @@ HMODULE LoadLibraryA(LPCSTR name) {
 }
 
 BOOL FreeLibrary(HMODULE module) {
+    vandrel::gdi::SettleWindowDrawings();
     return module != nullptr && dlclose(module) == 0 ? TRUE : FALSE;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/user/backing_surface.h"
 
+#include <QPaintEngine>
 #include <cstdlib>
 
 namespace vandrel::user {
@@ -23,6 +24,38 @@ QImage CacheAlignedImage(QSize size) {
         [](void* memory) { std::free(memory); }, pixels);
 }
 
+QRect ToQRect(const RECT& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// The image a painter really draws into, and where the painted widget's
+// origin lies in it, when both allow writing pixels there ourselves: a
+// raster image of the 32-bit format window images have, one device pixel
+// per pixel, and a plain offset. Null otherwise.
+QImage* ScreenImageOf(QPainter& painter, QPoint& origin) {
+    QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster || painter.hasClipping()) {
+        return nullptr;
+    }
+    QPaintDevice* device = engine->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        return nullptr;
+    }
+    auto* image = static_cast<QImage*>(device);
+    // Not detached, the image's pixels would first be copied by bits().
+    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+        !image->isDetached()) {
+        return nullptr;
+    }
+    const QTransform transform = painter.deviceTransform();
+    const QPointF offset(transform.dx(), transform.dy());
+    origin = offset.toPoint();
+    if (transform.type() > QTransform::TxTranslate || QPointF(origin) != offset) {
+        return nullptr;
+    }
+    return image;
+}
+
 }  // namespace
 
 BackingSurface::BackingSurface(QWidget* area) : m_area(area) {
@@ -38,6 +71,7 @@ void BackingSurface::Sync() {
     if (m_image.size() == size) {
         return;
     }
+    m_pending.reset();
     m_image = CacheAlignedImage(size);
     m_image.fill(Qt::white);
     m_slots.assign(static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()),
@@ -55,6 +89,7 @@ gdi::PixelBuffer BackingSurface::ImageBuffer() {
 }
 
 gdi::PixelBuffer BackingSurface::Pixels() {
+    Settle();
     if (gdi::DisplayPixelFormat() == gdi::PixelFormat::Xrgb32) {
         return ImageBuffer();
     }
@@ -65,6 +100,75 @@ gdi::PixelBuffer BackingSurface::Pixels() {
     buffer.stride = m_image.width();
     buffer.format = gdi::PixelFormat::SystemIndex8;
     return buffer;
+}
+
+gdi::SurfaceLayout BackingSurface::Layout() {
+    return {m_image.width(), m_image.height(), gdi::DisplayPixelFormat()};
+}
+
+const QImage& BackingSurface::Image() {
+    Settle();
+    return m_image;
+}
+
+void BackingSurface::Settle() {
+    if (m_pending == nullptr) {
+        return;
+    }
+    const QRect area = ToQRect(m_pending->Area());
+    if (m_image.rect().contains(area)) {
+        m_pending->DrawAt(ImageBuffer(), area.x(), area.y());
+    }
+    m_pending.reset();
+}
+
+void BackingSurface::Present(std::unique_ptr<gdi::SurfaceDrawing> drawing) {
+    const QRect area = ToQRect(drawing->Area());
+    // One drawing waits at a time; one it does not wholly cover goes into
+    // the image first.
+    if (m_pending != nullptr && !area.contains(ToQRect(m_pending->Area()))) {
+        Settle();
+    }
+    m_pending = std::move(drawing);
+    if (m_area != nullptr && m_area->isVisible()) {
+        m_area->repaint(area);
+    }
+}
+
+void BackingSurface::Paint(QPainter& painter, const QRect& area) {
+    if (m_pending != nullptr && PaintPendingDirectly(painter, area)) {
+        const QRegion rest = QRegion(area).subtracted(ToQRect(m_pending->Area()));
+        for (const QRect& part : rest) {
+            painter.drawImage(part, m_image, part);
+        }
+        return;
+    }
+    painter.drawImage(area, Image(), area);
+}
+
+bool BackingSurface::PaintPendingDirectly(QPainter& painter, const QRect& area) {
+    const QRect pending = ToQRect(m_pending->Area());
+    QPoint origin;
+    QImage* screen = area.contains(pending) ? ScreenImageOf(painter, origin) : nullptr;
+    if (screen == nullptr) {
+        return false;
+    }
+    // Only where the painter may draw: inside the screen image and the
+    // window system's clip (none when empty), both in device pixels.
+    const QRect target = pending.translated(origin);
+    const QRegion clip = painter.paintEngine()->systemClip();
+    if (!screen->rect().contains(target) ||
+        (!clip.isEmpty() && !QRegion(target).subtracted(clip).isEmpty())) {
+        return false;
+    }
+    gdi::PixelBuffer buffer;
+    buffer.topRow = screen->bits();
+    buffer.width = screen->width();
+    buffer.height = screen->height();
+    buffer.stride = screen->bytesPerLine();
+    buffer.format = gdi::PixelFormat::Xrgb32;
+    m_pending->DrawAt(buffer, target.x(), target.y());
+    return true;
 }
 
 void BackingSurface::PixelsChanged(const RECT& area) {

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "platform/gdi/window_surface.h"
@@ -22,17 +24,31 @@ public:
 
     // Follows the size of the widget; a new size starts blank.
     void Sync();
-    const QImage& Image() const { return m_image; }
+    // The image with every drawing in it.
+    const QImage& Image();
+    // Brings a drawing still held into the image.
+    void Settle();
+    // Shows `area` of the image with a painter open on the widget.
+    void Paint(QPainter& painter, const QRect& area);
 
     gdi::PixelBuffer Pixels() override;
+    gdi::SurfaceLayout Layout() override;
     void PixelsChanged(const RECT& area) override;
+    // The drawing goes straight into the screen's image when the widget is
+    // painted, and into this one only when something needs it there: the
+    // next drawing elsewhere, a paint that cannot take the short cut.
+    void Present(std::unique_ptr<gdi::SurfaceDrawing> drawing) override;
 
 private:
     gdi::PixelBuffer ImageBuffer();
+    bool PaintPendingDirectly(QPainter& painter, const QRect& area);
 
     QPointer<QWidget> m_area;
     QImage m_image;
     std::vector<BYTE> m_slots;  // palette display only
+    // A presented drawing not yet in m_image; the image outside its area is
+    // up to date.
+    std::unique_ptr<gdi::SurfaceDrawing> m_pending;
 };
 
 }  // namespace vandrel::user

@@ -13,6 +13,7 @@ public:
         WindowRecord* record = FindWindowRecord(window);
         return record != nullptr ? record->backing.get() : nullptr;
     }
+    void SettleDrawings() override { SettleAllDrawings(); }
 };
 
 }  // namespace

@@ -23,7 +23,7 @@ void PaintedWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    painter.drawImage(event->rect(), record->backing->Image(), event->rect());
+    record->backing->Paint(painter, event->rect());
 }
 
 FrameWidget::FrameWidget(HWND window)

@@ -43,6 +43,8 @@ WindowRecord* FindWindowRecord(HWND window);
 LRESULT CallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Keeps the backing image as large as the client area.
 void SyncBacking(WindowRecord& record);
+// Brings the drawings every window's backing image holds into it.
+void SettleAllDrawings();
 // The first visible window with something to paint, or null.
 HWND NextWindowToPaint();
 // Frames and painted children have backing images; bar controls paint

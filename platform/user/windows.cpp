@@ -100,6 +100,14 @@ void SyncBacking(WindowRecord& record) {
     record.backing->Sync();
 }
 
+void SettleAllDrawings() {
+    for (const auto& [value, record] : TheRegistry().windows) {
+        if (record->backing != nullptr) {
+            record->backing->Settle();
+        }
+    }
+}
+
 HWND NextWindowToPaint() {
     for (const auto& [value, record] : TheRegistry().windows) {
         if (Paints(*record) && !record->destroying && !record->invalid.IsRectEmpty() &&

@@ -1,0 +1,36 @@
+#include "wing/doubled_copy.h"
+
+#include <algorithm>
+
+namespace vandrel::wing {
+
+DoubledCopy::DoubledCopy(const gdi::PixelBuffer& source, int x, int y, int width, int height,
+                         const gdi::PixelLookup& lookup, POINT to)
+    : m_width(width),
+      m_height(height),
+      m_to(to),
+      m_pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+    for (int r = 0; r < height; ++r) {
+        std::copy_n(
+            source.Row(y + r) + x, width,
+            m_pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(width));
+    }
+    PrepareDoublingTable(lookup, m_table);
+}
+
+RECT DoubledCopy::Area() const {
+    return RECT{m_to.x, m_to.y, m_to.x + 2 * m_width, m_to.y + 2 * m_height};
+}
+
+void DoubledCopy::DrawAt(const gdi::PixelBuffer& target, int x, int y) const {
+    static const DoubleRowKernel kernel = DoubleRowKernelOf(FastestBlitPath());
+    for (int r = 0; r < m_height; ++r) {
+        const std::uint8_t* in =
+            m_pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(m_width);
+        auto* upper = reinterpret_cast<std::uint32_t*>(target.Row(y + 2 * r)) + x;
+        auto* lower = reinterpret_cast<std::uint32_t*>(target.Row(y + 2 * r + 1)) + x;
+        kernel(in, m_width, m_table, upper, lower);
+    }
+}
+
+}  // namespace vandrel::wing
