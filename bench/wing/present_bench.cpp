@@ -1,7 +1,8 @@
 // The cost of presenting the program's doubled frame: a 256 x 256 8-bit
 // picture enlarged to 512 x 512 in a true-colour window image, through the
 // WinG component and through StretchDIBits, against writing the 1 MiB
-// destination once with memset, the floor no presentation can beat.
+// destination once with memset, the floor no presentation can beat. And the
+// same for a maximized window's size.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -51,10 +52,11 @@ private:
     std::uint32_t* m_pixels;
 };
 
-// A window image of the doubled size and a context drawing into it.
+// A window image, of the doubled size unless told, and a context drawing
+// into it.
 class DoubledWindow : public vandrel::gdi::WindowSurfaceProvider {
 public:
-    DoubledWindow() : m_image(kDoubled, kDoubled) {
+    explicit DoubledWindow(int width = kDoubled, int height = kDoubled) : m_image(width, height) {
         vandrel::gdi::SetWindowSurfaceProvider(this);
         m_dc = GetDC(kWindow);
     }
@@ -117,6 +119,34 @@ void BM_Fill1M(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * kDestinationBytes);
 }
 BENCHMARK(BM_Fill1M);
+
+// Window size: the picture stretched by a factor that is not whole, as in a
+// maximized window, against filling that area once.
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 704;
+constexpr std::int64_t kWindowBytes = std::int64_t{kWindowWidth} * kWindowHeight * 4;
+
+void BM_WinGStretchWindow(benchmark::State& state) {
+    const WinGSource source(kSide, kSide, true);
+    DoubledWindow window(kWindowWidth, kWindowHeight);
+    for (auto _ : state) {
+        WinGStretchBlt(window.dc(), 0, 0, kWindowWidth, kWindowHeight, source.dc(), 0, 0, kSide,
+                       kSide);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * kWindowBytes);
+}
+BENCHMARK(BM_WinGStretchWindow);
+
+void BM_FillWindow(benchmark::State& state) {
+    DoubledWindow window(kWindowWidth, kWindowHeight);
+    for (auto _ : state) {
+        std::memset(window.pixels(), 0x5A, static_cast<std::size_t>(kWindowBytes));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * kWindowBytes);
+}
+BENCHMARK(BM_FillWindow);
 
 // Each x2 row kernel on its own, the whole doubled frame.
 void BM_WinGDoubleRows(benchmark::State& state) {

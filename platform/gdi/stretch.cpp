@@ -1,6 +1,7 @@
 // The nearest-neighbour copy behind StretchDIBits and the WinG-compatible
 // component's blits. Each axis is mapped once per call, so the inner loop is
-// a column-table read and a colour-table read per pixel.
+// a column-table read and a colour-table read per pixel, or, into true
+// colour, per run of pixels that enlarge the same source pixel.
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -51,6 +52,45 @@ AxisMap MapAxis(Span source, Span target, int sourceLimit, int targetLimit) {
     return map;
 }
 
+// Target cells that take the same source cell side by side, as an enlarging
+// copy has them: one source pixel and one lookup per run, not per cell.
+struct Run {
+    int source;
+    int length;
+};
+
+std::vector<Run> RunsOf(const std::vector<int>& cells) {
+    std::vector<Run> runs;
+    for (const int cell : cells) {
+        if (!runs.empty() && runs.back().source == cell) {
+            ++runs.back().length;
+        } else {
+            runs.push_back(Run{cell, 1});
+        }
+    }
+    return runs;
+}
+
+void CopyRow(const BYTE* in, const std::vector<Run>& runs, const PixelLookup& lookup,
+             std::uint32_t* out, std::size_t width) {
+    std::size_t at = 0;
+    for (const Run& run : runs) {
+        const std::uint32_t colour = lookup[in[run.source]];
+        const auto length = static_cast<std::size_t>(run.length);
+        if (length <= 4 && at + 4 <= width) {
+            // Four at once whatever the run's length: the next run writes
+            // over the extra ones, and none falls outside the row's span.
+            const std::uint32_t four[4] = {colour, colour, colour, colour};
+            std::memcpy(out + at, four, sizeof four);
+        } else {
+            for (std::size_t k = 0; k < length; ++k) {
+                out[at + k] = colour;
+            }
+        }
+        at += length;
+    }
+}
+
 }  // namespace
 
 RECT StretchIndexed(const IndexedImage& source, Span sourceX, Span sourceY,
@@ -68,6 +108,7 @@ RECT StretchIndexed(const IndexedImage& source, Span sourceX, Span sourceY,
     const std::size_t width = columns.source.size();
     const int* column = columns.source.data();
     const bool wide = target.format == PixelFormat::Xrgb32;
+    const std::vector<Run> runs = wide ? RunsOf(columns.source) : std::vector<Run>{};
     const std::size_t pixelBytes = wide ? 4 : 1;
     const std::size_t firstByte = static_cast<std::size_t>(columns.targetFirst) * pixelBytes;
     for (std::size_t r = 0; r < rows.source.size(); ++r) {
@@ -80,10 +121,7 @@ RECT StretchIndexed(const IndexedImage& source, Span sourceX, Span sourceY,
         }
         const BYTE* in = source.topRow + rows.source[r] * source.stride;
         if (wide) {
-            auto* pixel = reinterpret_cast<std::uint32_t*>(out);
-            for (std::size_t i = 0; i < width; ++i) {
-                pixel[i] = lookup[in[column[i]]];
-            }
+            CopyRow(in, runs, lookup, reinterpret_cast<std::uint32_t*>(out), width);
         } else {
             for (std::size_t i = 0; i < width; ++i) {
                 out[i] = static_cast<BYTE>(lookup[in[column[i]]]);
