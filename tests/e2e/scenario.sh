@@ -51,7 +51,10 @@ start_program() {
 
 first_moments() {
     await_size "$START_SIZE" start
-    is_grey "$SHOTS/start.png" 20 700 || fail "the backdrop is not grey"
+    local spot
+    for spot in "20 100" "1000 100" "1000 700"; do
+        is_grey "$SHOTS/start.png" $spot || fail "the backdrop is not grey at $spot"
+    done
     await_motion start
     within 20 written_since 0 4096 || fail "the sound device wrote nothing"
     [[ $(od -An -v -tx1 -N 4096 "$SOUND" | tr -d ' \n') == "$(tune_start_hex 1)" ]] ||
