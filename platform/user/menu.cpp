@@ -1,3 +1,4 @@
+#include <QProxyStyle>
 #include <cstring>
 
 #include "platform/kernel/resources.h"
@@ -13,6 +14,25 @@ MenuRecord* Record(HMENU menu) {
 
 HMENU Handle(MenuRecord* record) {
     return reinterpret_cast<HMENU>(record);
+}
+
+// Greyed items take the highlight like any other, so that the status bar
+// still explains what they would do.
+class MenuStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One for every menu, living as long as the program.
+QStyle* SharedMenuStyle() {
+    static auto* style = new MenuStyle;
+    return style;
 }
 
 // Reads one level of the template; returns the position after it.
@@ -73,6 +93,7 @@ WPARAM SelectParam(UINT idOrPosition, UINT flags) {
 
 void FillPopup(QMenu& qmenu, MenuRecord& record, HWND owner) {
     record.shown = &qmenu;
+    qmenu.setStyle(SharedMenuStyle());
     for (std::size_t position = 0; position < record.items.size(); ++position) {
         MenuItem& item = record.items[position];
         if ((item.flags & MF_SEPARATOR) != 0) {

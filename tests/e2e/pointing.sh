@@ -100,13 +100,11 @@ choose_from_menu() {
     xdotool click 1
 }
 
-# click_unavailable_item MENU ITEM: a grayed item shows no prompt and keeps
-# its menu open when clicked, so Escape closes the menu after it.
+# click_unavailable_item MENU ITEM PROMPT: a grayed item still shows its
+# prompt, but keeps its menu open when clicked, so Escape closes the menu.
 click_unavailable_item() {
     open_menu "$1"
-    sleep 0.5
-    xdotool mousemove --window "$window" $(($(menu_title_x "$1") + 20)) "$(menu_item_y "$1" "$2")"
-    sleep 0.3
+    point_at $(($(menu_title_x "$1") + 20)) "$(menu_item_y "$1" "$2")" "$3"
     xdotool click 1
     sleep 0.3
     xdotool key Escape

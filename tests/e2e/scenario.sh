@@ -112,7 +112,7 @@ choose_window_from_menu() {
     if [[ "$WINDOW_SIZE" == available ]]; then
         choose_from_menu display window "Display the bitmap at the size of the window"
     else
-        click_unavailable_item display window
+        click_unavailable_item display window "Display the bitmap at the size of the window"
     fi
 }
 

@@ -108,3 +108,28 @@ TEST(MenuTest, ItemStatesReachTheMenuOnScreen) {
     EXPECT_FALSE(items[2]->isEnabled());
     EXPECT_EQ(GetMenuState(display, ID_DISPLAY_WINDOW, MF_BYCOMMAND), MF_GRAYED);
 }
+
+TEST(MenuTest, AGreyedItemStillSaysWhatItDoes) {
+    vandrel::testing::OpenTestDisplay();
+    vandrel::testing::WindowRecorder windows;
+    const HWND frame = windows.Create();
+    const HMENU menu = LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_TRUE(SetMenu(frame, menu));
+    EnableMenuItem(GetSubMenu(menu, 1), ID_DISPLAY_WINDOW, MF_BYCOMMAND | MF_GRAYED);
+    auto* bar = vandrel::user::FindWindowRecord(frame)->widget->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QMenu* popup = bar->actions()[1]->menu();
+    QAction* window = popup->actions()[2];
+    ASSERT_FALSE(window->isEnabled());
+
+    windows.messages.clear();
+    popup->setActiveAction(window);
+    std::vector<WPARAM> selected;
+    for (const auto& m : windows.messages) {
+        if (m.message == WM_MENUSELECT) {
+            selected.push_back(m.wParam);
+        }
+    }
+    ASSERT_EQ(selected.size(), 1u);
+    EXPECT_EQ(LOWORD(selected[0]), ID_DISPLAY_WINDOW);
+}
