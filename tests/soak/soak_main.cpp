@@ -34,12 +34,14 @@ constexpr long kDefaultFrames = 200000;
 constexpr long kBaselineFrame = 1000;
 // Resident growth allowed after the baseline. Under the address sanitizer
 // the live heap stays level to the kilobyte, yet resident memory rises by 3
-// to 4 MiB over the next ten thousand frames or so, as its allocator's size
-// classes and per-thread caches settle, and then stays flat to half a MiB.
-// No allocator spends less than 32 bytes on a block, so a leak of one block
-// a frame exceeds this by itself: 199,000 blocks of 32 bytes are 6.07 MiB.
-// Smaller or rarer leaks are for the live heap check.
-constexpr std::size_t kToleratedResidentGrowth = 6 * 1024 * 1024;
+// to 5.5 MiB (measured over several whole runs) in the next ten to twenty
+// thousand frames, as its allocator's size classes and caches settle, and
+// then stays flat to half a MiB. The allowance is for that: it catches
+// growth outside the heap (mappings, threads, window surfaces) and large
+// leaks. A leak of one block a frame, 32 bytes or more a block, comes on
+// top of the settling and is over 6 MiB by the last frame; it and anything
+// smaller or rarer is caught, with a wide margin, by the live heap check.
+constexpr std::size_t kToleratedResidentGrowth = 8 * 1024 * 1024;
 // Live heap growth allowed after the baseline: what Qt's caches may still
 // add (glyphs of digits not yet shown, say); a few KiB are seen. Anything
 // kept by each of the run's ~590 changes exceeds it from about 450 bytes a
