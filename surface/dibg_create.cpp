@@ -89,8 +89,7 @@ void CDibG::SetPalette(CPalId* pal) {
 void CDibG::UpdateSharedColorTables(CPalId* pal) {
     const HPALETTE palette = *pal;
     if (s_bWinG) {
-        SelectPalette(s_hWinGDC, palette, FALSE);
-        RealizePalette(s_hWinGDC);
+        vandrel::surface::RealizeInWinGContext(palette);
     }
     PALETTEENTRY entries[256];
     const UINT count = GetPaletteEntries(palette, 0, 256, entries);

@@ -6,6 +6,14 @@
 
 namespace vandrel::surface {
 
+void RealizeInWinGContext(HPALETTE palette) {
+    const HPALETTE previous = SelectPalette(CDibG::s_hWinGDC, palette, FALSE);
+    RealizePalette(CDibG::s_hWinGDC);
+    if (previous != nullptr) {
+        SelectPalette(CDibG::s_hWinGDC, previous, FALSE);
+    }
+}
+
 PaletteBracket::PaletteBracket(CPalId* pal) : m_hDesktopDC(GetDC(GetDesktopWindow())) {
     if (!CDibG::s_bWinG || m_hDesktopDC == nullptr) {
         return;
@@ -13,8 +21,7 @@ PaletteBracket::PaletteBracket(CPalId* pal) : m_hDesktopDC(GetDC(GetDesktopWindo
     const HPALETTE palette = *pal;
     m_hPrevious = SelectPalette(m_hDesktopDC, palette, FALSE);
     RealizePalette(m_hDesktopDC);
-    SelectPalette(CDibG::s_hWinGDC, palette, FALSE);
-    RealizePalette(CDibG::s_hWinGDC);
+    RealizeInWinGContext(palette);
 }
 
 PaletteBracket::~PaletteBracket() {

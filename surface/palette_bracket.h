@@ -9,6 +9,12 @@ class CPalId;
 
 namespace vandrel::surface {
 
+// Realises `palette` in the foreground in the shared WinG context, then puts
+// the context's previous palette back. The context outlives every picture,
+// and a palette still selected into a context cannot be deleted: kept there,
+// each picture's palette would be lost when its owner let go of it.
+void RealizeInWinGContext(HPALETTE palette);
+
 // Realises on construction; on destruction, also when the work throws, puts
 // the desktop's previous palette back and releases the desktop context.
 class PaletteBracket {

@@ -150,6 +150,47 @@ TEST_F(WinGBindingTest, OneSurfaceAtATimeIsSelectedAndDestroyDeselects) {
     EXPECT_FALSE(second.IsSelected());
 }
 
+TEST_F(WinGBindingTest, EveryPaletteCanBeDeletedOnceItsSurfaceIsGone) {
+    // A palette still selected into a context cannot be deleted; the shared
+    // context outlives every surface, and the view deletes the palette of
+    // each picture it leaves.
+    StartWinG();
+    const struct {
+        const char* how;
+        void (*make)(CDibG& dib, CPalId& first, CPalId& second);
+    } cases[] = {
+        {"made to a size",
+         [](CDibG& dib, CPalId& first, CPalId& second) {
+             first.Create(FALSE);
+             second.Create(FALSE);
+             dib.Create(16, 16, &first);
+             dib.Destroy();
+             dib.Create(16, 16, &second);
+         }},
+        {"made from a picture",
+         [](CDibG& dib, CPalId& first, CPalId& second) {
+             dib.Create("zorble1", &first, CDibG::kSourceResource);
+             dib.Destroy();
+             dib.Create("zorble2", &second, CDibG::kSourceResource);
+         }},
+        {"loaded with another palette",
+         [](CDibG& dib, CPalId& first, CPalId& second) {
+             dib.Create("zorble3", &first, CDibG::kSourceResource);
+             dib.Load("zorble4", &second, CDibG::kSourceResource);
+         }},
+    };
+    for (const auto& c : cases) {
+        CPalId first;
+        CPalId second;
+        ProbedDib dib;
+        c.make(dib, first, second);
+        dib.SelectIntoWinGDC();
+        dib.Destroy();
+        EXPECT_TRUE(first.DeletePalette()) << c.how;
+        EXPECT_TRUE(second.DeletePalette()) << c.how;
+    }
+}
+
 TEST_F(WinGBindingTest, GdiModeSelectsNothingAndMakesNoOwnContext) {
     StartGdi();
     CPalId pal;
