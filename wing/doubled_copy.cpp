@@ -15,21 +15,28 @@ DoubledCopy::DoubledCopy(const gdi::PixelBuffer& source, int x, int y, int width
             source.Row(y + r) + x, width,
             m_pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(width));
     }
-    PrepareDoublingTable(lookup, m_table);
+    std::copy_n(lookup, m_lookup.size(), m_lookup.begin());
 }
 
 RECT DoubledCopy::Area() const {
     return RECT{m_to.x, m_to.y, m_to.x + 2 * m_width, m_to.y + 2 * m_height};
 }
 
-void DoubledCopy::DrawAt(const gdi::PixelBuffer& target, int x, int y) const {
+void DoubledCopy::DrawAt(const gdi::PixelBuffer& target, int x, int y, TopByte top) const {
     static const DoubleRowKernel kernel = DoubleRowKernelOf(FastestBlitPath());
+    const std::uint32_t topBits = top == TopByte::kOpaque ? 0xFF000000u : 0u;
+    gdi::PixelLookup lookup;
+    for (std::size_t i = 0; i < m_lookup.size(); ++i) {
+        lookup[i] = m_lookup[i] | topBits;
+    }
+    DoublingTable table;
+    PrepareDoublingTable(lookup, table);
     for (int r = 0; r < m_height; ++r) {
         const std::uint8_t* in =
             m_pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(m_width);
         auto* upper = reinterpret_cast<std::uint32_t*>(target.Row(y + 2 * r)) + x;
         auto* lower = reinterpret_cast<std::uint32_t*>(target.Row(y + 2 * r + 1)) + x;
-        kernel(in, m_width, m_table, upper, lower);
+        kernel(in, m_width, table, upper, lower);
     }
 }
 

@@ -6,6 +6,7 @@
 // the same bitmap before a hidden or covered window may need this one.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,14 +24,14 @@ public:
                 const gdi::PixelLookup& lookup, POINT to);
 
     RECT Area() const override;
-    void DrawAt(const gdi::PixelBuffer& target, int x, int y) const override;
+    void DrawAt(const gdi::PixelBuffer& target, int x, int y, TopByte top) const override;
 
 private:
     int m_width;
     int m_height;
     POINT m_to;
     std::vector<std::uint8_t> m_pixels;  // m_height rows of m_width, top row first
-    DoublingTable m_table;
+    std::array<std::uint32_t, 256> m_lookup;
 };
 
 }  // namespace vandrel::wing

@@ -21,12 +21,16 @@ namespace vandrel::gdi {
 // image when it shows it, and into its own image only when that is needed.
 class SurfaceDrawing {
 public:
+    // What the byte above each colour's red holds: nothing in window images,
+    // full alpha in a screen's image that has an alpha channel.
+    enum class TopByte { kZero, kOpaque };
+
     virtual ~SurfaceDrawing() = default;
     // The area of the surface it covers.
     virtual RECT Area() const = 0;
     // Draws it into `target` (Xrgb32) with the area's top-left corner at
     // (x, y); the whole area must lie inside `target`.
-    virtual void DrawAt(const PixelBuffer& target, int x, int y) const = 0;
+    virtual void DrawAt(const PixelBuffer& target, int x, int y, TopByte top) const = 0;
 };
 
 // A surface's size and format, without its pixels.
@@ -55,7 +59,7 @@ public:
     // Unless the surface knows better, the drawing lands in its image first.
     virtual void Present(std::unique_ptr<SurfaceDrawing> drawing) {
         const RECT area = drawing->Area();
-        drawing->DrawAt(Pixels(), area.left, area.top);
+        drawing->DrawAt(Pixels(), area.left, area.top, SurfaceDrawing::TopByte::kZero);
         PixelsChanged(area);
     }
 };

@@ -30,7 +30,8 @@ QRect ToQRect(const RECT& r) {
 
 // The image a painter really draws into, and where the painted widget's
 // origin lies in it, when both allow writing pixels there ourselves: a
-// raster image of the 32-bit format window images have, one device pixel
+// raster image of 32-bit colours in the order window images have them (with
+// or without alpha: drawings written there are opaque), one device pixel
 // per pixel, and a plain offset. Null otherwise.
 QImage* ScreenImageOf(QPainter& painter, QPoint& origin) {
     QPaintEngine* engine = painter.paintEngine();
@@ -43,8 +44,10 @@ QImage* ScreenImageOf(QPainter& painter, QPoint& origin) {
     }
     auto* image = static_cast<QImage*>(device);
     // Not detached, the image's pixels would first be copied by bits().
-    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
-        !image->isDetached()) {
+    const QImage::Format format = image->format();
+    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+         format != QImage::Format_ARGB32_Premultiplied) ||
+        image->devicePixelRatio() != 1.0 || !image->isDetached()) {
         return nullptr;
     }
     const QTransform transform = painter.deviceTransform();
@@ -117,7 +120,7 @@ void BackingSurface::Settle() {
     }
     const QRect area = ToQRect(m_pending->Area());
     if (m_image.rect().contains(area)) {
-        m_pending->DrawAt(ImageBuffer(), area.x(), area.y());
+        m_pending->DrawAt(ImageBuffer(), area.x(), area.y(), gdi::SurfaceDrawing::TopByte::kZero);
     }
     m_pending.reset();
 }
@@ -167,7 +170,7 @@ bool BackingSurface::PaintPendingDirectly(QPainter& painter, const QRect& area) 
     buffer.height = screen->height();
     buffer.stride = screen->bytesPerLine();
     buffer.format = gdi::PixelFormat::Xrgb32;
-    m_pending->DrawAt(buffer, target.x(), target.y());
+    m_pending->DrawAt(buffer, target.x(), target.y(), gdi::SurfaceDrawing::TopByte::kOpaque);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <vector>
 
 #include "platform/user/window_record.h"
 #include "tests/user/window_recorder.h"
@@ -21,13 +22,17 @@ public:
     SolidDrawing(RECT area, std::uint32_t colour, int* draws)
         : m_area(area), m_colour(colour), m_draws(draws) {}
     RECT Area() const override { return m_area; }
-    void DrawAt(const vandrel::gdi::PixelBuffer& target, int x, int y) const override {
+    void DrawAt(const vandrel::gdi::PixelBuffer& target, int x, int y, TopByte top) const override {
         ++*m_draws;
+        s_tops.push_back(top);
         for (int row = 0; row < m_area.bottom - m_area.top; ++row) {
             auto* pixels = reinterpret_cast<std::uint32_t*>(target.Row(y + row)) + x;
             std::fill_n(pixels, m_area.right - m_area.left, m_colour);
         }
     }
+
+    // How every drawing was asked to fill the byte above red, in order.
+    inline static std::vector<TopByte> s_tops;
 
 private:
     RECT m_area;
@@ -68,6 +73,8 @@ protected:
 };
 
 TEST_F(BackingSurfaceTest, APresentedDrawingGoesStraightToTheScreenAndIntoTheImageWhenAsked) {
+    using TopByte = vandrel::gdi::SurfaceDrawing::TopByte;
+    SolidDrawing::s_tops.clear();
     int draws = 0;
     Present(RECT{20, 20, 120, 100}, 0x112233, &draws);
     EXPECT_EQ(draws, 1) << "drawn once, into the screen's image";
@@ -81,6 +88,8 @@ TEST_F(BackingSurfaceTest, APresentedDrawingGoesStraightToTheScreenAndIntoTheIma
     EXPECT_NE(InImage(120, 100), 0x112233u);
     View().backing->Image();
     EXPECT_EQ(draws, 2) << "only once";
+    EXPECT_EQ(SolidDrawing::s_tops, (std::vector<TopByte>{TopByte::kOpaque, TopByte::kZero}))
+        << "opaque on the screen; the window's own image keeps its zero top byte";
 }
 
 TEST_F(BackingSurfaceTest, EveryDrawingShowsWhenTheyDoNotCoverEachOther) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/gdi/dib_access.h"
 #include "tests/gdi/test_surface.h"
@@ -75,6 +76,51 @@ TEST_F(WinGBlitTest, WindowImageGetsEveryPixelThroughTheColourTable) {
             EXPECT_EQ(changed.bottom, std::min(600, b.yDst + b.cyDst));
         }
     }
+}
+
+// A window that keeps what is presented to it, as one that shows it later
+// does.
+class HoldingSurface : public TestSurface {
+public:
+    using TestSurface::TestSurface;
+    void Present(std::unique_ptr<vandrel::gdi::SurfaceDrawing> drawing) override {
+        held = std::move(drawing);
+    }
+    std::unique_ptr<vandrel::gdi::SurfaceDrawing> held;
+};
+
+// The program renders its next frame into the same bitmap while the window
+// may still hold this one; and a screen's image with alpha needs it opaque.
+TEST_F(WinGBlitTest, ADoubledFrameHandedToTheWindowKeepsItsOwnPixels) {
+    using TopByte = vandrel::gdi::SurfaceDrawing::TopByte;
+    constexpr int kSide = 16;
+    const WinGSource source(kSide, kSide, true);
+    HoldingSurface image(64, 64, PixelFormat::Xrgb32, kBackground);
+    TestWindows windows;
+    HWND window = windows.Add(image);
+    HDC dc = GetDC(window);
+    ASSERT_TRUE(WinGStretchBlt(dc, 4, 6, 2 * kSide, 2 * kSide, source.dc(), 0, 0, kSide, kSide));
+    ReleaseDC(window, dc);
+    ASSERT_NE(image.held, nullptr);
+    const RECT area = image.held->Area();
+    EXPECT_EQ(std::vector<LONG>({area.left, area.top, area.right, area.bottom}),
+              std::vector<LONG>({4, 6, 36, 38}));
+
+    BITMAPINFO info{};
+    auto* bits = static_cast<BYTE*>(WinGGetDIBPointer(source.bitmap(), &info));
+    ASSERT_NE(bits, nullptr);
+    std::fill_n(bits, kSide * kSide, BYTE{0});
+
+    const BYTE first = TestIndex(0, 0);
+    const BYTE last = TestIndex(kSide - 1, kSide - 1);
+    ASSERT_FALSE(first == 0 && last == 0) << "the new frame must differ from the held one";
+    image.held->DrawAt(image.Pixels(), area.left, area.top, TopByte::kZero);
+    EXPECT_EQ(image.At(4, 6), TestXrgb(first));
+    EXPECT_EQ(image.At(35, 37), TestXrgb(last));
+    EXPECT_EQ(image.At(36, 38), kBackground);
+    image.held->DrawAt(image.Pixels(), area.left, area.top, TopByte::kOpaque);
+    EXPECT_EQ(image.At(4, 6), 0xFF000000u | TestXrgb(first));
+    EXPECT_EQ(image.At(35, 37), 0xFF000000u | TestXrgb(last));
 }
 
 TEST_F(WinGBlitTest, BitBltIsTheUnscaledStretch) {
