@@ -1,6 +1,7 @@
 #include "wing/doubled_copy.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace vandrel::wing {
 
@@ -9,11 +10,13 @@ DoubledCopy::DoubledCopy(const gdi::PixelBuffer& source, int x, int y, int width
     : m_width(width),
       m_height(height),
       m_to(to),
-      m_pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+      // Every byte is written below, so none is cleared first.
+      m_pixels(std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(width) *
+                                                              static_cast<std::size_t>(height))) {
+    const auto rowBytes = static_cast<std::size_t>(width);
     for (int r = 0; r < height; ++r) {
-        std::copy_n(
-            source.Row(y + r) + x, width,
-            m_pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(width));
+        std::memcpy(m_pixels.get() + static_cast<std::size_t>(r) * rowBytes, source.Row(y + r) + x,
+                    rowBytes);
     }
     std::copy_n(lookup, m_lookup.size(), m_lookup.begin());
 }
@@ -31,9 +34,9 @@ void DoubledCopy::DrawAt(const gdi::PixelBuffer& target, int x, int y, TopByte t
     }
     DoublingTable table;
     PrepareDoublingTable(lookup, table);
+    const auto rowBytes = static_cast<std::size_t>(m_width);
     for (int r = 0; r < m_height; ++r) {
-        const std::uint8_t* in =
-            m_pixels.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(m_width);
+        const std::uint8_t* in = m_pixels.get() + static_cast<std::size_t>(r) * rowBytes;
         auto* upper = reinterpret_cast<std::uint32_t*>(target.Row(y + 2 * r)) + x;
         auto* lower = reinterpret_cast<std::uint32_t*>(target.Row(y + 2 * r + 1)) + x;
         kernel(in, m_width, table, upper, lower);

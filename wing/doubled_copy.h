@@ -8,7 +8,7 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "platform/gdi/pixel_buffer.h"
 #include "platform/gdi/window_surface.h"
@@ -30,7 +30,7 @@ private:
     int m_width;
     int m_height;
     POINT m_to;
-    std::vector<std::uint8_t> m_pixels;  // m_height rows of m_width, top row first
+    std::unique_ptr<std::uint8_t[]> m_pixels;  // m_height rows of m_width, top row first
     std::array<std::uint32_t, 256> m_lookup;
 };
 

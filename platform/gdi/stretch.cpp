@@ -74,17 +74,21 @@ std::vector<Run> RunsOf(const std::vector<int>& cells) {
 void CopyRow(const BYTE* in, const std::vector<Run>& runs, const PixelLookup& lookup,
              std::uint32_t* out, std::size_t width) {
     std::size_t at = 0;
-    for (const Run& run : runs) {
-        const std::uint32_t colour = lookup[in[run.source]];
-        const auto length = static_cast<std::size_t>(run.length);
+    const Run* const end = runs.data() + runs.size();
+    for (const Run* run = runs.data(); run != end; ++run) {
+        const std::uint32_t colour = lookup[in[run->source]];
+        const auto length = static_cast<std::size_t>(run->length);
+        std::uint32_t* const pixels = out + at;
         if (length <= 4 && at + 4 <= width) {
             // Four at once whatever the run's length: the next run writes
             // over the extra ones, and none falls outside the row's span.
-            const std::uint32_t four[4] = {colour, colour, colour, colour};
-            std::memcpy(out + at, four, sizeof four);
+            pixels[0] = colour;
+            pixels[1] = colour;
+            pixels[2] = colour;
+            pixels[3] = colour;
         } else {
             for (std::size_t k = 0; k < length; ++k) {
-                out[at + k] = colour;
+                pixels[k] = colour;
             }
         }
         at += length;
