@@ -24,6 +24,17 @@ QImage CacheAlignedImage(QSize size) {
         [](void* memory) { std::free(memory); }, pixels);
 }
 
+// A 32-bit image as the graphics layer draws into it.
+gdi::PixelBuffer XrgbBufferOf(QImage& image) {
+    gdi::PixelBuffer buffer;
+    buffer.topRow = image.bits();
+    buffer.width = image.width();
+    buffer.height = image.height();
+    buffer.stride = image.bytesPerLine();
+    buffer.format = gdi::PixelFormat::Xrgb32;
+    return buffer;
+}
+
 QRect ToQRect(const RECT& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
@@ -81,20 +92,10 @@ void BackingSurface::Sync() {
                    0);
 }
 
-gdi::PixelBuffer BackingSurface::ImageBuffer() {
-    gdi::PixelBuffer buffer;
-    buffer.topRow = m_image.bits();
-    buffer.width = m_image.width();
-    buffer.height = m_image.height();
-    buffer.stride = m_image.bytesPerLine();
-    buffer.format = gdi::PixelFormat::Xrgb32;
-    return buffer;
-}
-
 gdi::PixelBuffer BackingSurface::Pixels() {
     Settle();
     if (gdi::DisplayPixelFormat() == gdi::PixelFormat::Xrgb32) {
-        return ImageBuffer();
+        return XrgbBufferOf(m_image);
     }
     gdi::PixelBuffer buffer;
     buffer.topRow = m_slots.data();
@@ -120,7 +121,8 @@ void BackingSurface::Settle() {
     }
     const QRect area = ToQRect(m_pending->Area());
     if (m_image.rect().contains(area)) {
-        m_pending->DrawAt(ImageBuffer(), area.x(), area.y(), gdi::SurfaceDrawing::TopByte::kZero);
+        m_pending->DrawAt(XrgbBufferOf(m_image), area.x(), area.y(),
+                          gdi::SurfaceDrawing::TopByte::kZero);
     }
     m_pending.reset();
 }
@@ -164,19 +166,14 @@ bool BackingSurface::PaintPendingDirectly(QPainter& painter, const QRect& area) 
         (!clip.isEmpty() && !QRegion(target).subtracted(clip).isEmpty())) {
         return false;
     }
-    gdi::PixelBuffer buffer;
-    buffer.topRow = screen->bits();
-    buffer.width = screen->width();
-    buffer.height = screen->height();
-    buffer.stride = screen->bytesPerLine();
-    buffer.format = gdi::PixelFormat::Xrgb32;
-    m_pending->DrawAt(buffer, target.x(), target.y(), gdi::SurfaceDrawing::TopByte::kOpaque);
+    m_pending->DrawAt(XrgbBufferOf(*screen), target.x(), target.y(),
+                      gdi::SurfaceDrawing::TopByte::kOpaque);
     return true;
 }
 
 void BackingSurface::PixelsChanged(const RECT& area) {
     if (gdi::DisplayPixelFormat() != gdi::PixelFormat::Xrgb32) {
-        gdi::ConvertToXrgb(Pixels(), area, ImageBuffer());
+        gdi::ConvertToXrgb(Pixels(), area, XrgbBufferOf(m_image));
     }
     // Drawing reaches the screen before the call returns, as it does on the
     // display the program was written for: a frame presented outside a

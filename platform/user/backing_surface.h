@@ -40,7 +40,6 @@ public:
     void Present(std::unique_ptr<gdi::SurfaceDrawing> drawing) override;
 
 private:
-    gdi::PixelBuffer ImageBuffer();
     bool PaintPendingDirectly(QPainter& painter, const QRect& area);
 
     QPointer<QWidget> m_area;
