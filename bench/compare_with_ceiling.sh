@@ -210,22 +210,10 @@ trap cleanup EXIT
 export VANDREL CEILING WORK RESULTS
 unset WAYLAND_DISPLAY
 
-display=""
-for n in $(seq 100 199); do
-    if [[ ! -e "/tmp/.X${n}-lock" && ! -e "/tmp/.X11-unix/X${n}" ]]; then
-        display=":$n"
-        break
-    fi
-done
-[[ -n "$display" ]] || fail "no free X display number in :100 to :199"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb $display did not start"
-    sleep 0.1
-done
-[[ -e "/tmp/.X11-unix/X${display#:}" ]] || fail "Xvfb $display did not come up in 10 s"
+# The end-to-end tests' display starter: the first free number, a lost race
+# for it made good on the next.
+source "$(dirname "$0")/../tests/e2e/xvfb_display.sh"
+start_xvfb 100 199
 
 # A failure on one platform leaves its figures out but still measures the other.
 DISPLAY="$display" QT_QPA_PLATFORM=xcb timeout 600 \
